@@ -5,5 +5,6 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
+export NODE_PATH="$PWD/build-node/node_modules"
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 scripts/fuzz.sh
