@@ -1,0 +1,56 @@
+#include "core/app/workspace.h"
+
+#include "core/base/atomic_file.h"
+
+#include <QFile>
+
+namespace morvane::app {
+
+Workspace::Workspace(Folders folders_, const base::Clock &clock_, base::Prompter &prompter_)
+    : folders(std::move(folders_)), clock(clock_), prompter(&prompter_)
+{
+}
+
+void Workspace::inform(int number, base::Icon icon, const QString &title, const QString &suffix)
+{
+    prompter->inform(translator.makeMessage(number, icon, title, suffix));
+}
+
+base::Answer Workspace::ask(int number, base::Buttons buttons, base::Icon icon, const QString &title)
+{
+    return prompter->ask(translator.makeMessage(number, icon, title), buttons);
+}
+
+i18n::Dictionary::LoadStatus Workspace::loadDictionary()
+{
+    QString path = folders.appdatapath + QStringLiteral("translate.dat");
+    if (!QFile::exists(path))
+        path = folders.realprogpath + QStringLiteral("translate.dat");
+    QFile file(path);
+    if (!file.exists()) {
+        dictionary.clear();
+        return i18n::Dictionary::LoadStatus::Missing;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return i18n::Dictionary::LoadStatus::Unreadable;
+    const auto status = dictionary.parse(file.readAll());
+    translator.markSaved();
+    if (status == i18n::Dictionary::LoadStatus::Corrupted)
+        prompter->inform({0, QStringLiteral("The file translation.dat has been corrupted."), {}, base::Icon::Error});
+    return status;
+}
+
+bool Workspace::saveDictionaryIfChanged()
+{
+    if (!translator.isDirty())
+        return true;
+    if (folders.appdatapath.isEmpty())
+        return false;
+    const bool ok = base::AtomicFile::write(folders.appdatapath + QStringLiteral("translate.dat"),
+                                            dictionary.serialize()).ok;
+    if (ok)
+        translator.markSaved();
+    return ok;
+}
+
+}  // namespace morvane::app

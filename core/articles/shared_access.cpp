@@ -1,0 +1,74 @@
+#include "core/articles/shared_access.h"
+
+#include "core/articles/article_io.h"
+#include "core/base/marker_file.h"
+
+#include <QFileInfo>
+
+namespace morvane::articles {
+
+namespace {
+
+// Message 42 and, when "NEIN" is forbidden, message 231. True = go on.
+bool mayProceedDespiteMarker(app::Workspace &ws)
+{
+    const base::Answer answer = ws.ask(42, base::Buttons::YesNoCancel, base::Icon::Stop);
+    if (answer != base::Answer::No)
+        return false;
+    if (ws.doNotAllowNein) {
+        ws.inform(231, base::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SharedAccess::changedOnDisk(const app::Workspace &ws)
+{
+    return fileAge(ws.articleFilePath()) != ws.kownfileage;
+}
+
+bool SharedAccess::canreadnow(app::Workspace &ws)
+{
+    const base::MarkerFile marker(ws.markerPath());
+    if (marker.exists() && !mayProceedDespiteMarker(ws))
+        return false;
+    marker.touch();
+    return true;
+}
+
+bool SharedAccess::canwritenow(app::Workspace &ws)
+{
+    const base::MarkerFile marker(ws.markerPath());
+    // The exclusive create makes this workstation the owner of the phase; a
+    // marker that already exists belongs to someone else.
+    if (!marker.tryCreate()) {
+        if (!mayProceedDespiteMarker(ws))
+            return false;
+        marker.touch();
+    }
+    if (changedOnDisk(ws)) {
+        // Read under our own marker: the phase is already open.
+        if (readArticleFile(ws, ws.articleFilePath()) != ReadResult::Read && changedOnDisk(ws)) {
+            marker.remove();
+            return false;
+        }
+    }
+    return true;
+}
+
+void SharedAccess::EndWriteMow(app::Workspace &ws)
+{
+    base::MarkerFile(ws.markerPath()).remove();
+}
+
+bool SharedAccess::IstDBAktuell(app::Workspace &ws)
+{
+    if (!changedOnDisk(ws))
+        return true;
+    OpenFile(ws);
+    return !changedOnDisk(ws);
+}
+
+}  // namespace morvane::articles

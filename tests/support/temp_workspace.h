@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/app/workspace.h"
+#include "core/base/scripted_prompter.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace morvane::test {
+
+// A workspace on a fresh temporary data folder, with a scripted prompter and
+// a clock pinned to 11 December 2026, 12:00.
+struct TempWorkspace {
+    TempWorkspace();
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    base::FixedClock clock;
+    base::ScriptedPrompter prompter;
+    std::unique_ptr<app::Workspace> ws;
+};
+
+// Builds an article whose listed fields are set.
+articles::Article makeArticle(const QString &name, std::initializer_list<std::pair<int, QString>> fields = {});
+
+QByteArray readAll(const QString &path);
+void writeAll(const QString &path, const QByteArray &bytes);
+
+}  // namespace morvane::test
