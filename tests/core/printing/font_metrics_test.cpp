@@ -65,8 +65,9 @@ TEST(FontMetrics, MeasuresEveryCodeThroughTheWindowsCodePage)
     const FaceMetrics &mono = metrics.face(QStringLiteral("Courier New"), false, false);
     EXPECT_TRUE(mono.fixedPitch);
     for (int code = 32; code < 256; ++code) {
-        if (code != 0x81 && code != 0x8D && code != 0x8F && code != 0x90 && code != 0x9D)
+        if (code != 0x81 && code != 0x8D && code != 0x8F && code != 0x90 && code != 0x9D) {
             EXPECT_EQ(mono.widths[code], 600) << "code " << code;
+        }
     }
     EXPECT_TRUE(metrics.face(QStringLiteral("Times New Roman"), false, false).serif);
     EXPECT_LT(metrics.face(QStringLiteral("Arial"), false, true).italicAngle, 0);
