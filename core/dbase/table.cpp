@@ -615,7 +615,7 @@ QString Table::fieldText(int index) const
     return codePage_->decode(QByteArrayView(p, n));
 }
 
-QString Table::fieldText(QStringView name) const
+QString Table::fieldText(const QString &name) const
 {
     const int i = fieldIndex(name);
     if (i < 0)
@@ -630,7 +630,7 @@ bool Table::isDeleted() const
 
 // ---------------------------------------------------------------- changing
 
-void Table::setFieldText(int index, QStringView text)
+void Table::setFieldText(int index, const QString &text)
 {
     if (state_ != State::Edit && state_ != State::Insert)
         throw DbfError(DbfError::Kind::NotOpen, QStringLiteral("Table \"%1\" is not in edit or insert mode.").arg(fileName_));
@@ -638,12 +638,12 @@ void Table::setFieldText(int index, QStringView text)
         throw DbfError(DbfError::Kind::UnknownField, QStringLiteral("Field index %1 out of range.").arg(index));
     const Field &f = header_.fields.at(index);
     if (f.type == FieldType::Memo)
-        pendingMemos_.insert(index, text.toString());
+        pendingMemos_.insert(index, text);
     else
         codePage_->encodePadded(text, f.length, work_.data() + f.offset);
 }
 
-void Table::setFieldText(QStringView name, QStringView text)
+void Table::setFieldText(const QString &name, const QString &text)
 {
     const int i = fieldIndex(name);
     if (i < 0)

@@ -103,9 +103,9 @@ public:
     const Field &field(int index) const { return header_.fields.at(index); }
     int fieldIndex(QStringView name) const;  // -1 when there is none
     QString fieldText(int index) const;
-    QString fieldText(QStringView name) const;
-    void setFieldText(int index, QStringView text);
-    void setFieldText(QStringView name, QStringView text);
+    QString fieldText(const QString &name) const;
+    void setFieldText(int index, const QString &text);
+    void setFieldText(const QString &name, const QString &text);
     bool isDeleted() const;
 
     void insert();
