@@ -176,7 +176,10 @@ FaceMetrics FontMetrics::measure(const QString &family, bool bold, bool italic)
         const int serifStyle = os2->panose[1];
         m.serif = serifStyle >= 2 && serifStyle <= 10;
     }
-    if (os2 && os2->version != 0xFFFF && os2->version >= 2 && os2->sCapHeight > 0)
+    // The top of "H" itself: some faces' OS/2 cap height is far off.
+    if (const FT_UInt h = FT_Get_Char_Index(face, 'H'); h && FT_Load_Glyph(face, h, FT_LOAD_NO_SCALE) == 0)
+        m.capHeight = scale(face->glyph->metrics.horiBearingY);
+    else if (os2 && os2->version != 0xFFFF && os2->version >= 2 && os2->sCapHeight > 0)
         m.capHeight = scale(os2->sCapHeight);
     else
         m.capHeight = m.ascent * 4 / 5;
