@@ -157,7 +157,7 @@ public:
 
 private:
     Canvas &c_;
-    const Rotation &rot_;
+    Rotation rot_;
 };
 
 // Font size that makes sample span `span` dots at 90 %; unchanged when the
@@ -221,6 +221,11 @@ void TCustomEAN::PrintToCanvas(Canvas &canvas, const Rect &target)
     std::string pattern = BuildBarPattern(barCode_);
     PatternMarkers m = markers_;
     const int L = int(pattern.size());
+    if (!pattern.empty() && Security && W < L) {
+        // Not even one whole dot per module: the area stays untouched.
+        error_ = erOutOfSecurityBox;
+        return;
+    }
     if (!pattern.empty() && W < L) {
         pattern.clear();
         m = {};
