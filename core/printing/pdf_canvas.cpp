@@ -258,6 +258,10 @@ QByteArray PdfCanvas::fontObject(const FontKey &font)
         flags |= 2;
     if (font.italic || m.italicAngle != 0)
         flags |= 64;
+    // Viewers without the face pick a bold substitute by this flag; the
+    // name alone does not say it for "Arial Black".
+    if (font.bold || m.bold)
+        flags |= 1 << 18;
     QByteArray s = "<<\n/Type /Font\n/Subtype /TrueType\n/Encoding /WinAnsiEncoding\n/BaseFont /" + name + "\n";
     s += "/FontDescriptor <</Type/FontDescriptor/FontName/" + name + "/FontBBox[" + num(qint64(m.bboxLeft)) + ' '
         + num(qint64(m.bboxBottom)) + ' ' + num(qint64(m.bboxRight)) + ' ' + num(qint64(m.bboxTop)) + "]/Flags "

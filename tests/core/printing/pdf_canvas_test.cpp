@@ -1,6 +1,7 @@
 #include "core/barcode/bar_pattern.h"
 #include "core/printing/font_metrics.h"
 #include "core/printing/pdf_canvas.h"
+#include "core/printing/pdf_sample.h"
 #include "core/printing/picture.h"
 #include "external_tool.h"
 
@@ -460,4 +461,30 @@ TEST(PdfCanvas, BarcodeSurvivesPrintingAndScanning)
                                  {QStringLiteral("--nodbus"), QStringLiteral("-q"), dir.filePath(QStringLiteral("page.png"))},
                                  QStringLiteral("zbar-tools"));
     EXPECT_EQ(scan.out.trimmed(), "EAN-13:4006381333931");
+}
+
+TEST(PdfSample, OpensCleanlyInTheIndependentReaders)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sample.pdf"));
+    const QDir data = QFileInfo(QString::fromUtf8(__FILE__)).dir();
+    const PdfCanvas::Result result =
+        PdfSample::write(path, {data.filePath(QStringLiteral("data/color.jpg")), data.filePath(QStringLiteral("data/rgba.png"))});
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    expectValidPdf(path);
+
+    const ToolRun text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, kPoppler);
+    EXPECT_EQ(QString::fromUtf8(text.out).count(QString::fromUtf8("Größe Äpfel Übermaß ß € (Klammer) \\")), 8);
+    const ToolRun fonts = runTool(QStringLiteral("pdffonts"), {path}, kPoppler);
+    for (const char *name : {"Arial Black", "Arial,Bold", "Arial,Italic", "Arial,BoldItalic", "Arial Narrow",
+                             "Courier New", "Times New Roman"})
+        EXPECT_TRUE(fonts.out.contains(QByteArray("\n") + name + " ")) << name;
+    const ToolRun images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}, kPoppler);
+    EXPECT_EQ(images.out.trimmed().split('\n').size(), 2 + 3) << images.out.toStdString();  // 2 on page 1, 1 on page 2
+    const ToolRun info = runTool(QStringLiteral("pdfinfo"),
+                                 {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"), path},
+                                 kPoppler);
+    const QString pages = QString::fromUtf8(info.out).simplified();
+    EXPECT_TRUE(pages.contains(QStringLiteral("Page 1 size: 594 x 840 pts"))) << pages.toStdString();
+    EXPECT_TRUE(pages.contains(QStringLiteral("Page 2 size: 840 x 594 pts"))) << pages.toStdString();
 }
