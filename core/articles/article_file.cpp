@@ -20,6 +20,7 @@ public:
     explicit BlockReader(QByteArrayView bytes) : in_(bytes) {}
 
     bool more() const { return !ended_ && !in_.atEnd(); }
+    qsizetype remaining() const { return in_.remaining(); }
 
     std::optional<QString> text()
     {
@@ -129,6 +130,8 @@ void readFirstBlock(BlockReader &in, ArticleList &articles)
         return;
     // The count is not trusted for allocation: every article takes at least
     // 16 bytes, and rows are only made while data remains.
+    // Each article takes at least 16 bytes of the file.
+    articles.reserve(std::size_t(std::min<qint64>(*count, in.remaining() / 16 + 1)));
     QString previous;
     for (std::int32_t i = 0; i < *count && in.more(); ++i) {
         Article article;
@@ -193,7 +196,6 @@ ArticleFileContent ArticleFile::parse(QByteArrayView bytes, const ArticleFileSet
     content.settings.spaltedruck.setIdentity();
     ArticleFileSettings &s = content.settings;
     ArticleList &articles = content.articles;
-    articles.reserve(std::size_t(std::min<qsizetype>(bytes.size() / 16, 10'000'000)));
 
     BlockReader in(bytes);
     std::optional<std::vector<int>> displayWidths;

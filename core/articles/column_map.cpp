@@ -29,7 +29,8 @@ void ColumnMap::setIdentity()
 
 void ColumnMap::assign(const std::array<int, kSize> &values, int used)
 {
-    if (isPermutation(values, kSize)) {
+    const bool prefixOk = used <= 0 || (used <= kSize && isPermutation(values, used));
+    if (prefixOk && isPermutation(values, kSize)) {
         map_ = values;
     } else if (used > 0 && used <= kSize && isPermutation(values, used)) {
         setIdentity();

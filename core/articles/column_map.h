@@ -18,9 +18,10 @@ public:
     const std::array<int, kSize> &values() const { return map_; }
 
     void setIdentity();
-    // Takes stored values. A map that is not a permutation of 0..99 cannot
-    // come from this program; its first `used` positions are kept when they
-    // form a permutation of 0..used-1, otherwise the whole map is reset.
+    // Takes stored values. The first `used` positions must be a permutation
+    // of 0..used-1 (the columns that exist) and the whole map one of 0..99; a
+    // map that is neither cannot come from this program. When only the first
+    // part is sound it is kept and the rest reset, otherwise all is reset.
     void assign(const std::array<int, kSize> &values, int used);
     void swap(int positionA, int positionB);
     bool isIdentity() const;

@@ -41,9 +41,11 @@ void BinaryWriter::writeByte(std::uint8_t value)
 
 void BinaryWriter::writeText(QStringView text)
 {
-    const QByteArray bytes = Cp1252::encode(text);
-    writeInt32(static_cast<std::int32_t>(bytes.size()));
-    buffer_.append(bytes);
+    // Encode straight into the buffer and fill in the length afterwards.
+    const qsizetype lengthAt = buffer_.size();
+    writeInt32(0);
+    Cp1252::encodeInto(text, buffer_);
+    qToLittleEndian<qint32>(qint32(buffer_.size() - lengthAt - 4), buffer_.data() + lengthAt);
 }
 
 void BinaryWriter::writeWideText(QStringView text)

@@ -27,7 +27,7 @@ QChar Cp1252::toUnicode(unsigned char byte)
 
 int Cp1252::fromUnicode(char16_t ch)
 {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) [[likely]]
         return ch;
     for (int i = 0; i < 32; ++i) {
         if (kHigh[i] == ch)
@@ -41,6 +41,18 @@ int Cp1252::fromUnicode(char16_t ch)
 
 QString Cp1252::decode(QByteArrayView bytes)
 {
+    // Most texts hold no byte of 0x80..0x9F, where CP1252 and Latin-1
+    // differ: let Qt's vectorised Latin-1 conversion take those.
+    bool latin1 = true;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F) {
+            latin1 = false;
+            break;
+        }
+    }
+    if (latin1)
+        return QString::fromLatin1(bytes);
     QString out;
     out.resize(bytes.size());
     QChar *dst = out.data();
@@ -53,6 +65,12 @@ QByteArray Cp1252::encode(QStringView text)
 {
     QByteArray out;
     out.reserve(text.size());
+    encodeInto(text, out);
+    return out;
+}
+
+void Cp1252::encodeInto(QStringView text, QByteArray &out)
+{
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t ch = text[i].unicode();
         if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
@@ -60,7 +78,6 @@ QByteArray Cp1252::encode(QStringView text)
         const int code = fromUnicode(ch);
         out.append(code < 0 ? '?' : static_cast<char>(code));
     }
-    return out;
 }
 
 }  // namespace morvane::base

@@ -11,6 +11,8 @@ class Cp1252 {
 public:
     static QString decode(QByteArrayView bytes);
     static QByteArray encode(QStringView text);
+    // Appends the encoded text to `out`.
+    static void encodeInto(QStringView text, QByteArray &out);
     static QChar toUnicode(unsigned char byte);
     // -1 when the character has no CP1252 code.
     static int fromUnicode(char16_t ch);

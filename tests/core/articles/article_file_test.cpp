@@ -194,3 +194,24 @@ TEST(ColumnRenaming, TitlesTravelThroughTheFileIntoTheDictionary)
     hostile.slotRenames.push_back(RenameGroup{-1, {QStringLiteral("y")}});
     EXPECT_FALSE(ColumnRenaming::apply(hostile, reader));
 }
+
+TEST(ColumnMap, StoredMapsThatCannotBeTrustedAreReset)
+{
+    std::array<int, ColumnMap::kSize> values{};
+    for (int i = 0; i < ColumnMap::kSize; ++i)
+        values[std::size_t(i)] = ColumnMap::kSize - 1 - i;  // a permutation, but of all 100 columns
+
+    ColumnMap map;
+    map.assign(values, kFieldCount);
+    EXPECT_TRUE(map.isIdentity()) << "list columns must show fields 0..38 only";
+
+    std::swap(values[0], values[1]);
+    for (int i = 0; i < ColumnMap::kSize; ++i)
+        values[std::size_t(i)] = i;
+    std::swap(values[0], values[38]);
+    values[60] = 61;  // duplicate in the unused part
+    map.assign(values, kFieldCount);
+    EXPECT_EQ(map.at(0), 38);
+    EXPECT_EQ(map.at(60), 60);
+    EXPECT_EQ(map.inverseAt(38), 0);
+}
