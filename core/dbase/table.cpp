@@ -497,7 +497,7 @@ void Table::last()
         view_ = nullptr;
         bof_ = true;
     }
-    eof_ = true;
+    eof_ = !found;
 }
 
 void Table::next()
@@ -508,6 +508,7 @@ void Table::next()
     if (eof_)
         return;
     const std::uint32_t here = recno_;
+    locateInOrder();
     const bool found = currentTag_ >= 0 ? seekOrder(orderPos_ + 1, 1) : seekForward(recno_ + 1);
     if (!found) {
         eof_ = true;
@@ -528,6 +529,7 @@ void Table::prior()
     if (bof_)
         return;
     const std::uint32_t here = recno_;
+    locateInOrder();
     const bool found = currentTag_ >= 0 ? seekOrder(orderPos_ - 1, -1) : (recno_ > 1 && seekBackward(recno_ - 1));
     if (!found) {
         bof_ = true;
@@ -538,6 +540,14 @@ void Table::prior()
     } else {
         eof_ = false;
     }
+}
+
+void Table::locateInOrder()
+{
+    if (currentTag_ < 0 || orderPos_ != kOrderPosUnknown)
+        return;
+    const auto it = std::find(order_.begin(), order_.end(), recno_);
+    orderPos_ = it == order_.end() ? -1 : qsizetype(it - order_.begin());
 }
 
 bool Table::go(std::uint32_t n)
@@ -552,10 +562,9 @@ bool Table::go(std::uint32_t n)
     if (!recordData(n, Direction::Single))
         return false;
     positionOn(n);
-    if (currentTag_ >= 0) {
-        const auto it = std::find(order_.begin(), order_.end(), n);
-        orderPos_ = it == order_.end() ? -1 : qsizetype(it - order_.begin());
-    }
+    // Looked up only when navigation continues from here: a grid jumps to
+    // every row it paints.
+    orderPos_ = kOrderPosUnknown;
     return true;
 }
 
@@ -876,6 +885,7 @@ void Table::deleteRecord()
         throw DbfError::writeFailed();
     refreshCount();
     const std::uint32_t here = recno_;
+    locateInOrder();
     const qsizetype herePos = orderPos_;
     bool found = currentTag_ >= 0 ? seekOrder(herePos + 1, 1) : seekForward(here + 1);
     if (!found)
@@ -1105,6 +1115,23 @@ void Table::writeRebuildCopy(const TableHeader &target, const RebuildPlan &plan,
         memoOut.clear();
     };
 
+    // Leading fields that keep their place, type and width are copied as one
+    // block; a rebuild that only adds fields at the end is then a plain copy.
+    int sameFields = 0;
+    int sameBytes = 0;
+    if (samePage) {
+        for (int j = 0; j < target.fields.size() && j < header_.fields.size(); ++j) {
+            const int src = plan.sourceFields.isEmpty() ? j : plan.sourceFields.value(j, -1);
+            const Field &to = target.fields.at(j);
+            const Field &from = header_.fields.at(j);
+            if (src != j || to.type != FieldType::Character || from.type != FieldType::Character
+                || to.length != from.length || to.offset != from.offset)
+                break;
+            ++sameFields;
+            sameBytes = to.offset + to.length - 1;
+        }
+    }
+
     const char *saved = view_;
     forEachRecord([&](std::uint32_t, const char *record) {
         // Every live record survives, whatever filter or order the view has.
@@ -1114,7 +1141,12 @@ void Table::writeRebuildCopy(const TableHeader &target, const RebuildPlan &plan,
         const qsizetype at = records.size();
         records.resize(at + target.recordLength, ' ');
         char *dst = records.data() + at;
-        for (int j = 0; j < target.fields.size(); ++j) {
+        if (sameBytes > 0) {
+            std::memcpy(dst + 1, record + 1, size_t(sameBytes));
+            if (std::memchr(dst + 1, '\0', size_t(sameBytes)))
+                std::replace(dst + 1, dst + 1 + sameBytes, '\0', ' ');
+        }
+        for (int j = sameFields; j < target.fields.size(); ++j) {
             const Field &to = target.fields.at(j);
             const int src = plan.sourceFields.isEmpty() ? j : plan.sourceFields.value(j, -1);
             if (src < 0 || src >= header_.fields.size())

@@ -154,6 +154,7 @@ private:
     bool seekBackward(std::uint32_t from);
     bool seekOrder(qsizetype from, int step);
     void positionOn(std::uint32_t recordNumber);
+    void locateInOrder();
     void refetchCurrent();
     std::uint32_t memoBlock(const char *fieldBytes) const;
     QDate today() const;
@@ -200,6 +201,7 @@ private:
     QList<Tag> tags_;
     int currentTag_ = -1;
     std::vector<std::uint32_t> order_;
+    static constexpr qsizetype kOrderPosUnknown = -2;
     qsizetype orderPos_ = -1;
     QByteArray orderStamp_;
 };
