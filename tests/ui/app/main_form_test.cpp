@@ -23,20 +23,10 @@ using namespace morvane::articles;
 
 namespace {
 
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "morvane-test";
-    static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // A data folder with an article file, and the per-user folder kept apart.
 struct Fixture {
     explicit Fixture(const ArticleList &list)
     {
-        application();
         qputenv("XDG_DATA_HOME", userHome.path().toUtf8());
         base::SystemClock clock;
         base::ScriptedPrompter prompter;
