@@ -363,7 +363,7 @@ void PdfCanvas::line(const QByteArray &text)
 
 QByteArray PdfCanvas::point(int x, int y) const
 {
-    return num(qint64(x)) + ' ' + num(qint64(pdfY(y)));
+    return num(qint64(x)) + ' ' + num(pdfY(y));
 }
 
 bool PdfCanvas::applyStroke()

@@ -119,7 +119,7 @@ private:
     void endPage();
     void fail(const QString &reason);
     void line(const QByteArray &text);
-    int pdfY(int y) const { return pageHeight_ - y - 1; }
+    qint64 pdfY(int y) const { return qint64(pageHeight_) - y - 1; }
     QByteArray point(int x, int y) const;
 
     // Emit the pen, brush or font when it differs from what the page has.
