@@ -1,4 +1,5 @@
 #include "core/articles/article_sort.h"
+#include "core/articles/category_lists.h"
 #include "core/articles/row_appearance.h"
 
 #include "support/temp_workspace.h"
@@ -150,4 +151,19 @@ TEST(RowAppearance, StatusIcons)
     EXPECT_EQ(RowAppearance::statusIcon(makeArticle(u"a"_qs, {{Farbe, u"123456"_qs}}), circles, format).circleBgr,
               0x123456u);
     EXPECT_EQ(RowAppearance::statusIcon(makeArticle(u"a"_qs), circles, format).circleBgr, RowAppearance::kWhite);
+}
+
+TEST(CategoryLists, DistinctValuesInOrderOfFirstUse)
+{
+    const ArticleList list{
+        makeArticle(u"a"_qs, {{Kategorie, u"Werkzeug"_qs}, {Lagerplatz, u"R2"_qs}, {LieferantenEmail, u"x@y"_qs}}),
+        makeArticle(u"b"_qs, {{Kategorie, u"werkzeug"_qs}, {Lagerplatz, u"R1"_qs}}),
+        makeArticle(u"c"_qs, {{Kategorie, u"Werkzeug"_qs}, {FreieSpalte2, u"frei"_qs}}),
+    };
+    const CategoryLists lists = FuelleKategorienListe(list, u"R1\r\nR9\r\n"_qs, {u"a@b"_qs, u"x@y"_qs});
+    EXPECT_EQ(lists.kategorie, QStringList({u"Werkzeug"_qs, u"werkzeug"_qs}));
+    EXPECT_EQ(lists.lagerplatz, QStringList({u"R1"_qs, u"R9"_qs, u"R2"_qs}));
+    EXPECT_EQ(lists.lieferEmail, QStringList({u"a@b"_qs, u"x@y"_qs}));
+    EXPECT_EQ(lists.freieSpalte2, QStringList({u"frei"_qs}));
+    EXPECT_TRUE(lists.hersteller.isEmpty());
 }
