@@ -106,7 +106,11 @@ TEST_F(TableAccess, NavigationSkipsDeletedAndFilteredRecords)
     EXPECT_EQ(column(t, 0), (QStringList{"d"}));
     EXPECT_EQ(t.recordCount(), 1u);
     t.last();
+    EXPECT_FALSE(t.eof());
     EXPECT_EQ(t.fieldText(0), "d");
+    t.next();
+    EXPECT_TRUE(t.eof());
+    EXPECT_EQ(t.fieldText(0), "d");  // the cursor stays on the last record
     t.prior();
     EXPECT_TRUE(t.bof());
 
@@ -254,6 +258,14 @@ TEST_F(TableAccess, IndexTagOrdersStablyAndFollowsChanges)
     other.setFieldText(1, "6");
     other.post();
     EXPECT_EQ(column(t, 1), (QStringList{"6", "2", "4", "5", "1", "3"}));
+
+    // A jump by record number continues in tag order.
+    ASSERT_TRUE(t.go(4));
+    t.next();
+    EXPECT_EQ(t.fieldText(1), "5");
+    t.prior();
+    t.prior();
+    EXPECT_EQ(t.fieldText(1), "2");
 
     t.selectIndexTag("");
     EXPECT_EQ(column(t, 1), (QStringList{"1", "2", "3", "4", "5", "6"}));
