@@ -90,7 +90,7 @@ int generate(const QStringList &args)
 
 }  // namespace
 
-int runArticlesCommand(const QStringList &args)
+int runArticlesCommand(CliContext &context, const QStringList &args)
 {
     const QString verb = args.value(0);
     if (verb == QLatin1String("dump") && args.size() == 2)
@@ -108,8 +108,8 @@ int runArticlesCommand(const QStringList &args)
         const auto content = load(args[1]);
         return content && save(args[2], *content) ? 0 : 1;
     }
-    err() << "usage: morvane-cli articles dump FILE | generate N FILE [--seed S] | load FILE | save IN OUT\n";
-    return 2;
+    (void)context;
+    return usage();
 }
 
 }  // namespace morvane::cli

@@ -10,6 +10,7 @@
 #include "core/base/prompter.h"
 #include "core/i18n/dictionary.h"
 #include "core/i18n/translator.h"
+#include "core/settings/options.h"
 #include "core/warehouses/warehouse_files.h"
 
 #include <QDateTime>
@@ -33,8 +34,7 @@ public:
     articles::ListOptions listOptions;
     // Last-write time of the article file when this workstation last read it.
     base::FileStamp kownfileage;
-    // "Benutzer können nicht auf "NEIN" klicken"
-    bool doNotAllowNein = false;
+    settings::Options options;
 
     i18n::Dictionary dictionary;
     i18n::Translator translator{dictionary};

@@ -15,7 +15,7 @@ bool mayProceedDespiteMarker(app::Workspace &ws)
     const base::Answer answer = ws.ask(42, base::Buttons::YesNoCancel, base::Icon::Stop);
     if (answer != base::Answer::No)
         return false;
-    if (ws.doNotAllowNein) {
+    if (ws.options.doNotAllowNein) {
         ws.inform(231, base::Icon::Error);
         return false;
     }

@@ -93,7 +93,7 @@ TEST(SharedAccess, MarkerOfAnotherWorkstation)
         t.ws->articles = {makeArticle(QStringLiteral("auf Platte"))};
         ASSERT_EQ(SaveFile(*t.ws), SaveResult::Saved);
         t.ws->articles.clear();
-        t.ws->doNotAllowNein = c.forbidNein;
+        t.ws->options.doNotAllowNein = c.forbidNein;
         base::MarkerFile(t.ws->markerPath()).touch();
         t.prompter.expectAsk(42, c.answer);
         if (c.extraMessage)
