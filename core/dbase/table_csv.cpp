@@ -41,10 +41,10 @@ int TableCsv::append(Table &table, QStringView csv, QChar separator)
     return appended;
 }
 
-FieldList TableCsv::parseFieldSpec(QStringView spec)
+FieldList TableCsv::parseFieldList(QStringView description)
 {
     FieldList fields;
-    for (QStringView entry : spec.tokenize(u',', Qt::SkipEmptyParts)) {
+    for (QStringView entry : description.tokenize(u',', Qt::SkipEmptyParts)) {
         const QList<QStringView> parts = entry.split(u':');
         const auto bad = [&] {
             return DbfError(DbfError::Kind::InvalidLayout,

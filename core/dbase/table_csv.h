@@ -20,7 +20,7 @@ public:
     // number of records appended.
     static int append(Table &table, QStringView csv, QChar separator = u';');
     // "NAME:C:30,NOTE:M" -> fields; throws DbfError on a malformed entry.
-    static FieldList parseFieldSpec(QStringView spec);
+    static FieldList parseFieldList(QStringView description);
 };
 
 }  // namespace morvane::dbase

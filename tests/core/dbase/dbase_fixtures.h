@@ -17,7 +17,7 @@ namespace morvane::dbase::fixtures {
 // keeps.
 inline FieldList journalFields()
 {
-    const std::pair<const char *, int> spec[] = {
+    const std::pair<const char *, int> widths[] = {
         {"Kind", 1},        {"Article", 45},    {"Barcode", 45},   {"Art.no.", 45},    {"Amount", 45},
         {"New amount", 45}, {"Date", 20},       {"Time", 20},      {"User", 45},       {"Batch no.", 45},
         {"Gooduntil", 20},  {"Customer", 45},   {"Price", 20},     {"VAT", 20},        {"Payment", 20},
@@ -25,7 +25,7 @@ inline FieldList journalFields()
         {"BuyingPrice", 20}, {"DelNoteNo", 20}, {"Freetext", 100}, {"Profit", 20},     {"Pallet", 20},
         {"Area", 20},       {"BarFile", 20},    {"VAT2", 20},      {"VAT RATE", 20}};
     FieldList fields;
-    for (const auto &[name, width] : spec)
+    for (const auto &[name, width] : widths)
         fields << Field::character(QString::fromLatin1(name), width);
     return fields;
 }
