@@ -21,6 +21,15 @@ base::Answer Workspace::ask(int number, base::Buttons buttons, base::Icon icon, 
     return prompter->ask(translator.makeMessage(number, icon, title), buttons);
 }
 
+void Workspace::addProtocolLine(const QString &line)
+{
+    QFile file(dataFile(files.protokolltxt));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+        file.write(line.toLocal8Bit() + "\r\n");
+    if (protocolListener)
+        protocolListener(line);
+}
+
 i18n::Dictionary::LoadStatus Workspace::loadDictionary()
 {
     QString path = folders.appdatapath + QStringLiteral("translate.dat");

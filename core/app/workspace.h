@@ -15,6 +15,8 @@
 
 #include <QDateTime>
 
+#include <functional>
+
 namespace morvane::app {
 
 // The state that belongs to the main window: folders, the current warehouse
@@ -50,6 +52,12 @@ public:
     // Shows message `number` (translated) through the prompter.
     void inform(int number, base::Icon icon, const QString &title = {}, const QString &suffix = {});
     base::Answer ask(int number, base::Buttons buttons, base::Icon icon, const QString &title = {});
+
+    // Adds a line to the protocol: appended to the warehouse's "protokoll.txt"
+    // at once (so it survives a crash) and handed to the protocol listener
+    // (the main window's protocol memo).
+    void addProtocolLine(const QString &line);
+    std::function<void(const QString &)> protocolListener;
 
     // Loads "translate.dat" (per-user copy, else the program folder's).
     i18n::Dictionary::LoadStatus loadDictionary();
