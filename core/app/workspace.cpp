@@ -1,6 +1,7 @@
 #include "core/app/workspace.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/cp1252.h"
 
 #include <QFile>
 
@@ -25,7 +26,7 @@ void Workspace::addProtocolLine(const QString &line)
 {
     QFile file(dataFile(files.protokolltxt));
     if (file.open(QIODevice::WriteOnly | QIODevice::Append))
-        file.write(line.toLocal8Bit() + "\r\n");
+        file.write(base::Cp1252::encode(line) + "\r\n");
     if (protocolListener)
         protocolListener(line);
 }

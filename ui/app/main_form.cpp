@@ -4,6 +4,7 @@
 #include "core/articles/article_io.h"
 #include "core/articles/article_sort.h"
 #include "core/articles/shared_access.h"
+#include "core/base/cp1252.h"
 #include "core/i18n/message_table.h"
 #include "core/settings/admin_options_file.h"
 #include "ui/app/main_menu.h"
@@ -79,6 +80,7 @@ void TMainForm::FormCreate()
     ws_ = std::make_unique<app::Workspace>(folders, clock_, prompter_);
     ws_->format = base::FormatSettings::fromLocale(QLocale::system());
     ws_->loadDictionary();
+    ws_->protocolListener = [this](const QString &line) { ProtokollMemo->appendPlainText(line); };
 
     buildMainMenu(this);
     buildLayout();
@@ -299,7 +301,7 @@ void TMainForm::loadProtocol()
     QFile file(ws_->dataFile(ws_->files.protokolltxt));
     if (!file.open(QIODevice::ReadOnly))
         return;
-    ProtokollMemo->setPlainText(QString::fromLocal8Bit(file.readAll()));
+    ProtokollMemo->setPlainText(base::Cp1252::decode(file.readAll()));
 }
 
 void TMainForm::applyColumnLayout()
