@@ -37,6 +37,8 @@ public:
     // Last-write time of the article file when this workstation last read it.
     base::FileStamp kownfileage;
     settings::Options options;
+    // The options as last read or written, to tell our changes from others'.
+    settings::Options optionsAsLoaded;
 
     i18n::Dictionary dictionary;
     i18n::Translator translator{dictionary};
