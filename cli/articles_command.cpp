@@ -1,12 +1,18 @@
 #include "cli/articles_command.h"
+#include "cli/command_registry.h"
 
 #include "core/articles/article_file.h"
+#include "core/articles/article_io.h"
+#include "core/articles/field_update.h"
 #include "core/articles/column_titles.h"
 #include "core/articles/sample_articles.h"
 #include "core/base/atomic_file.h"
 #include "core/base/csv.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QThread>
 #include <QTextStream>
 
 #include <cstdio>
@@ -88,10 +94,76 @@ int generate(const QStringList &args)
     return save(args[1], content) ? 0 : 1;
 }
 
+std::unique_ptr<app::Workspace> openArticles(CliContext &context)
+{
+    auto ws = context.workspace();
+    articles::OpenFile(*ws);
+    return ws;
+}
+
+int get(CliContext &context, const QStringList &args)
+{
+    const auto field = articles::fieldFromText(args.value(1));
+    if (!field) {
+        err() << "unknown field " << args.value(1) << "\n";
+        return 2;
+    }
+    auto ws = openArticles(context);
+    const int index = articles::findArticleByNumber(ws->articles, args[0]);
+    if (index < 0) {
+        err() << "no article with number " << args[0] << "\n";
+        return 1;
+    }
+    QTextStream(stdout) << ws->articles[std::size_t(index)].field(*field) << "\n";
+    return 0;
+}
+
+// Waits for the write phase like a patient user: while another workstation
+// holds it, try again a little later.
+int set(CliContext &context, const QStringList &args)
+{
+    const auto field = articles::fieldFromText(args.value(1));
+    if (!field) {
+        err() << "unknown field " << args.value(1) << "\n";
+        return 2;
+    }
+    auto ws = openArticles(context);
+    context.prompter.quiet = true;
+    QDeadlineTimer deadline(60000);
+    while (true) {
+        switch (articles::setArticleField(*ws, args[0], *field, args[2])) {
+        case articles::FieldUpdateResult::Changed:
+        case articles::FieldUpdateResult::Unchanged:
+            return 0;
+        case articles::FieldUpdateResult::NotFound:
+            err() << "no article with number " << args[0] << "\n";
+            return 1;
+        case articles::FieldUpdateResult::IoError:
+            return 1;
+        case articles::FieldUpdateResult::Refused:
+            if (deadline.hasExpired()) {
+                err() << "the data folder stayed busy\n";
+                return 1;
+            }
+            QThread::msleep(5 + QRandomGenerator::global()->bounded(20));
+            break;
+        }
+    }
+}
+
 }  // namespace
+
+static const CommandRegistration registration(
+    QStringLiteral("articles"), runArticlesCommand,
+    "articles dump FILE | generate N FILE [--seed S] | load FILE | save IN OUT | get NUMBER FIELD"
+    " | set NUMBER FIELD VALUE");
 
 int runArticlesCommand(CliContext &context, const QStringList &args)
 {
+    if (args.value(0) == QLatin1String("get") && args.size() == 3)
+        return get(context, args.mid(1));
+    if (args.value(0) == QLatin1String("set") && args.size() == 4)
+        return set(context, args.mid(1));
     const QString verb = args.value(0);
     if (verb == QLatin1String("dump") && args.size() == 2)
         return dump(args[1]);

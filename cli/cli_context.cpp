@@ -1,5 +1,6 @@
 #include "cli/cli_context.h"
 
+#include "cli/command_registry.h"
 #include "core/app/folders.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,10 @@ std::unique_ptr<app::Workspace> CliContext::workspace()
 
 int usage()
 {
-    QTextStream(stderr) << "usage: morvane-cli [--data DIR] articles dump FILE | generate N FILE [--seed S]"
-                           " | load FILE | save IN OUT\n";
+    QTextStream err(stderr);
+    err << "usage: morvane-cli [--data DIR] COMMAND ...\n";
+    for (const QString &line : registeredUsages())
+        err << "  morvane-cli " << line << "\n";
     return 2;
 }
 

@@ -1,6 +1,7 @@
 // morvane-cli: scripting, checks and benchmarks over the program's core.
-#include "cli/articles_command.h"
+// Commands register themselves (see command_registry.h).
 #include "cli/cli_context.h"
+#include "cli/command_registry.h"
 #include "core/app/folders.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,7 @@ int main(int argc, char **argv)
     } else {
         context.dataFolder = morvane::app::GetProgramDir(true, QCoreApplication::applicationDirPath());
     }
-    if (!args.isEmpty() && args.front() == QLatin1String("articles"))
-        return morvane::cli::runArticlesCommand(context, args.mid(1));
+    if (const auto status = morvane::cli::runRegisteredCommand(context, args))
+        return *status;
     return morvane::cli::usage();
 }
