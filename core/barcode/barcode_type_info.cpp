@@ -148,7 +148,43 @@ const char *const kEnumNames[kTypBarCodeCount] = {
     "bcSISAC", "bcCode16K", "bcCodabarMonarch", "bcFimA", "bcFimB", "bcFimC", "bcFimD",
 };
 
+struct CharSets {
+    std::array<QString, kTypBarCodeCount> text;
+    // Membership of the characters below 256; the euro sign is the only
+    // accepted character above.
+    std::array<std::array<bool, 256>, kTypBarCodeCount> member{};
+    CharSets()
+    {
+        for (int t = 0; t < kTypBarCodeCount; ++t) {
+            text[std::size_t(t)] = charsOf(kEntries[std::size_t(t)].chars);
+            for (QChar c : text[std::size_t(t)])
+                if (c.unicode() < 256)
+                    member[std::size_t(t)][c.unicode()] = true;
+        }
+    }
+};
+
+const CharSets &charSets()
+{
+    static const CharSets sets;
+    return sets;
+}
+
 }  // namespace
+
+const QString &BarcodeChars(TTypBarCode type)
+{
+    const int index = int(type) < kTypBarCodeCount ? int(type) : 0;
+    return charSets().text[std::size_t(index)];
+}
+
+bool IsBarcodeChar(TTypBarCode type, QChar c)
+{
+    const int index = int(type) < kTypBarCodeCount ? int(type) : 0;
+    if (c.unicode() < 256)
+        return charSets().member[std::size_t(index)][c.unicode()];
+    return c.unicode() == 0x20AC && type == bcCode39Full;
+}
 
 TBarCodeInfo BarcodeTypeInfo(TTypBarCode type, const QString &text)
 {
@@ -161,7 +197,7 @@ TBarCodeInfo BarcodeTypeInfo(TTypBarCode type, const QString &text)
     info.Name = QString::fromLatin1(e.name);
     info.LongName = QString::fromLatin1(e.longName ? e.longName : e.name);
     info.InitValue = QString::fromLatin1(e.initValue);
-    info.Chars = charsOf(e.chars);
+    info.Chars = BarcodeChars(type);
     info.ParentCode = typBarCodeFromInt(e.parent);
     info.Year = std::uint16_t(e.year);
     info.Country = QString::fromLatin1(e.country);

@@ -29,6 +29,11 @@ struct TBarCodeInfo {
 // text is only read for EAN 13 (its region name).
 TBarCodeInfo BarcodeTypeInfo(TTypBarCode type, const QString &text = {});
 
+// The accepted characters of a type (TBarCodeInfo::Chars) without building
+// the whole record, and a quick membership test.
+const QString &BarcodeChars(TTypBarCode type);
+bool IsBarcodeChar(TTypBarCode type, QChar c);
+
 // Region name of the first three characters read as a number; empty when they
 // are no number or the number is unassigned.
 QString Gs1CountryName(const QString &text);

@@ -92,7 +92,7 @@ void encodeCodabar(TTypBarCode type, const QString &text, const EncodeOptions &o
         data = text.mid(1, text.size() - 2);
     }
     if (options.autoCheckDigit) {
-        const int check = codabarCheckValue(data, BarcodeTypeInfo(bcCodabar).Chars);
+        const int check = codabarCheckValue(data, BarcodeChars(bcCodabar));
         if (check >= 0)
             data += QChar(kCodabarChars[check]);
     }

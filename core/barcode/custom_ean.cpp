@@ -102,7 +102,7 @@ bool TCustomEAN::Next()
 
 QString TCustomEAN::GetSetOfChars() const
 {
-    return BarcodeTypeInfo(type_).Chars;
+    return BarcodeChars(type_);
 }
 
 QString TCustomEAN::GetSetOfCharsVisible() const

@@ -69,14 +69,14 @@ QString completeBookNumber(const QString &text)
 
 struct Checker {
     const QString &text;
-    const QString &chars;
+    TTypBarCode type;
     TextCheck result;
 
     // Positions 1-based, inclusive, clamped to the text.
     bool inSet(int from, int to)
     {
         for (int i = from; i <= to && i <= text.size(); ++i) {
-            if (!chars.contains(text[i - 1]))
+            if (!IsBarcodeChar(type, text[i - 1]))
                 return fail(erCharOutOfSet, i);
         }
         return true;
@@ -193,8 +193,7 @@ TextCheck CheckBarCodeText(TTypBarCode type, const QString &input)
         return empty;
     }
     const QString text = BarcodeComplete(type, input);
-    const QString chars = BarcodeTypeInfo(type).Chars;
-    Checker c{text, chars, {}};
+    Checker c{text, type, {}};
     c.result.normalized = text;
     switch (type) {
     case bcEan8:
@@ -228,7 +227,7 @@ TextCheck CheckBarCodeText(TTypBarCode type, const QString &input)
     case bcISMN: {
         QString plain = text;
         plain.remove(u'-');
-        Checker p{plain, chars, {}};
+        Checker p{plain, type, {}};
         p.result.normalized = text;
         (plain.size() <= 10 || p.blankAt(11)) && p.lengthIn({10, 13, 16}) && p.inSet(1, 9)
             && p.inSet(12, 16);
