@@ -7,13 +7,20 @@
 #include "core/base/cp1252.h"
 #include "core/i18n/message_table.h"
 #include "core/settings/admin_options_file.h"
+#include "ui/app/admin_form.h"
 #include "ui/app/main_menu.h"
+#include "ui/app/program_style.h"
+#include "ui/app/window_state.h"
+#include "ui/i18n/component_translator.h"
+#include "ui/i18n/translate_form.h"
+#include "core/settings/options_store.h"
 #include "ui/articles/article_table_model.h"
 #include "ui/articles/sort_spalte_form.h"
 #include "ui/articles/spalten_ausblenden_form.h"
 #include "ui/articles/spalten_umbenennen_form.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -86,6 +93,8 @@ void TMainForm::FormCreate()
     buildLayout();
     connectMenu();
     action("Bedienungsanleitung als PDF Datei...")->setVisible(true);
+    WindowStateStorage::restore(this);
+    applyCheckedStyle();
 
     setTimer(Timer1, "Timer1", 100);
     setTimer(Timer2, "Timer2", 1000);
@@ -232,6 +241,20 @@ void TMainForm::connectMenu()
     connect(action("Bedienungsanleitung als PDF Datei..."), &QAction::triggered, this, [this] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(ws_->folders.realprogpath + QStringLiteral("morvane.pdf")));
     });
+    const std::pair<const char *, int> languages[] = {{"Deutsch", 3}, {"English", 1}, {"Nederlands", 2}, {"Norsk", 4},
+                                                      {"Svenska", 5}, {"Italiano", 6}, {"Français", 7},
+                                                      {"Espagnole", 8}, {"Portugues", 9}, {"Polski", 10}};
+    for (const auto &[caption, slot] : languages) {
+        QAction *item = action(caption);
+        item->setProperty("slot", slot);
+        connect(item, &QAction::triggered, this, [this, slot = slot] { LanguageClick(slot); });
+    }
+    connect(action("Übersetzen..."), &QAction::triggered, this, &TMainForm::bersetzen1Click);
+    connect(action("Administrator Menü..."), &QAction::triggered, this, &TMainForm::AdministratorMen1Click);
+    connect(action("Deutsches Datums und Zahlenformat immer verwenden (System Einstellungen gelten nicht)"),
+            &QAction::toggled, this, &TMainForm::GermanFormatCheckClick);
+    for (const QString &style : styleNames())
+        connect(findChild<QAction *>(menuItemName(style)), &QAction::triggered, this, &TMainForm::applyCheckedStyle);
     for (const char *option : {"Mehrfachauswahl fürs Löschen und Drucken erlauben",
                                "Zeile rot hinterlegen, wenn letzte Buchung mehr als 30 Tage her ist",
                                "Farbe nicht als Hintergrundfarbe, sondern als Ampel-Icon",
@@ -271,11 +294,21 @@ void TMainForm::FormShow()
     if (commandLine_.showPath)
         showDataFolder();
     ListOptionChanged();
+    GermanFormatCheckClick();
 
     OpenFile(*ws_);
+    settings::OptionsStore::LoadOptions(*ws_);
+    {
+        const QSignalBlocker block(this);  // no reaction to our own check mark
+        for (QAction *language : findChild<QMenu *>(QStringLiteral("Sprache1"))->actions()) {
+            if (language->property("slot").toInt() == ws_->options.language)
+                language->setChecked(true);
+        }
+    }
 
     for (int n = 1; n <= i18n::MessageTable::kCount; ++n)
         ws_->translator.message(n);
+    TranslateComponents(this, ws_->translator);
     reloadList();
     colinited_ = true;
     loadProtocol();
@@ -406,9 +439,79 @@ void TMainForm::SpaltenUmbennen1Click()
     ws_->inform(1, base::Icon::Information, ws_->translator.message(2));
 }
 
+void TMainForm::LanguageClick(int slot)
+{
+    ws_->options.language = slot;
+    ws_->translator.setLanguage(slot);
+    ws_->inform(1, base::Icon::Information, ws_->translator.message(2));
+    settings::OptionsStore::SaveOptions(*ws_);
+}
+
+void TMainForm::bersetzen1Click()
+{
+    TTranslateForm editor(*ws_, this);
+    TranslateComponents(&editor, ws_->translator);
+    editor.exec();
+    ws_->saveDictionaryIfChanged();
+    ws_->inform(1, base::Icon::Information, ws_->translator.message(2));
+}
+
+bool TMainForm::IsAdmin()
+{
+    if (ws_->options.adminPassword.isEmpty())
+        return true;
+    const auto typed = ws_->prompter->askText(
+        {0, ws_->translator.translate(QStringLiteral("Admin Passwort:")),
+         ws_->translator.translate(QStringLiteral("Admin Passwort eingeben")), base::Icon::Question},
+        QString());
+    if (!typed)
+        return false;
+    if (*typed == ws_->options.adminPassword)
+        return true;
+    ws_->inform(32, base::Icon::Error);
+    return false;
+}
+
+void TMainForm::AdministratorMen1Click()
+{
+    if (!IsAdmin())
+        return;
+    const QString adminFile = ws_->folders.appdatapath + QStringLiteral("adminoptions.dat");
+    app::DataFolderChoice choice = settings::AdminOptionsFile::load(adminFile);
+    TAdminForm form(*ws_, this);
+    form.load(ws_->options, choice, app::GetProgramDir(false, ws_->folders.realprogpath));
+    TranslateComponents(&form, ws_->translator);
+    WindowStateStorage::restore(&form);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    WindowStateStorage::save(&form);
+    form.applyTo(ws_->options, choice);
+    settings::OptionsStore::SaveOptions(*ws_);
+    settings::AdminOptionsFile::save(adminFile, choice);
+}
+
+void TMainForm::GermanFormatCheckClick()
+{
+    // Switching the option off keeps the formats until the next start.
+    if (action("Deutsches Datums und Zahlenformat immer verwenden (System Einstellungen gelten nicht)")->isChecked())
+        ws_->format = base::FormatSettings::german();
+    ListView1->viewport()->update();
+}
+
+void TMainForm::applyCheckedStyle()
+{
+    for (const QString &style : styleNames()) {
+        if (findChild<QAction *>(menuItemName(style))->isChecked()) {
+            SetProgramStyle(style);
+            return;
+        }
+    }
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     Timer2.stop();
+    WindowStateStorage::save(this, {{QStringLiteral("ProtokollMemoHeight"), ProtokollMemo->height()}});
     ws_->saveDictionaryIfChanged();
     // The automatic export and backups at exit run here unless noautoexport_.
     event->accept();

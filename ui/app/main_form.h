@@ -64,6 +64,12 @@ private:
     void SpaltenAusblenden1Click();
     void ListOptionChanged();
     void showDataFolder();
+    void LanguageClick(int slot);
+    void bersetzen1Click();
+    void AdministratorMen1Click();
+    void GermanFormatCheckClick();
+    void applyCheckedStyle();
+    bool IsAdmin();
 
     app::CommandLine commandLine_;
     base::SystemClock clock_;
