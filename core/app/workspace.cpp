@@ -45,8 +45,14 @@ i18n::Dictionary::LoadStatus Workspace::loadDictionary()
         return i18n::Dictionary::LoadStatus::Unreadable;
     const auto status = dictionary.parse(file.readAll());
     translator.markSaved();
-    if (status == i18n::Dictionary::LoadStatus::Corrupted)
+    if (status == i18n::Dictionary::LoadStatus::Corrupted) {
+        // Keep the damaged file for whoever wants to rescue translations
+        // from it; the next save writes a sound one.
+        const QString aside = path + QStringLiteral(".corrupt");
+        QFile::remove(aside);
+        QFile::copy(path, aside);
         prompter->inform({0, QStringLiteral("The file translation.dat has been corrupted."), {}, base::Icon::Error});
+    }
     return status;
 }
 
