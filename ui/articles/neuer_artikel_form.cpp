@@ -74,19 +74,23 @@ public:
     {
         auto *l = new QLabel(label);
         l->setBuddy(control);
+        // The long supplier captions wrap instead of widening the window.
+        l->setWordWrap(true);
+        l->setMaximumWidth(220);
         QList<QWidget *> widgets{l, control};
         grid_->addWidget(l, row_, 0, Qt::AlignTop);
         if (extras.size() == 0) {
-            grid_->addWidget(control, row_, 1, 1, 2);
-        } else {
             grid_->addWidget(control, row_, 1);
+        } else {
             auto *box = new QWidget;
             auto *h = new QHBoxLayout(box);
             h->setContentsMargins(0, 0, 0, 0);
+            control->setMinimumWidth(140);
+            h->addWidget(control, 1);
             for (QWidget *w : extras)
                 h->addWidget(w);
-            grid_->addWidget(box, row_, 2, Qt::AlignTop);
-            widgets << extras;
+            grid_->addWidget(box, row_, 1);
+            widgets << box;
         }
         ++row_;
         return widgets;
@@ -446,6 +450,11 @@ void setCombo(QComboBox *box, const QString &text)
 void TNeuerArtikelForm::setArticle(const Article &a)
 {
     const base::FormatSettings &f = ws_.format;
+    // The spin boxes type and show numbers with the workstation's separator.
+    QLocale numbers = f.decimalSeparator == u',' ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (QDoubleSpinBox *s : {MengeEd, MindestMengeED, EKPreis, VKPreis, BestMengeEd, MwstEd})
+        s->setLocale(numbers);
     Edit1->setText(a.name);
     InterneArtikelNummer->setPlainText(a.field(ArtikelNr));
     Edit2->setText(a.field(Barcode));
