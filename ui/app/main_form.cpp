@@ -9,6 +9,7 @@
 #include "core/settings/admin_options_file.h"
 #include "ui/app/admin_form.h"
 #include "ui/app/main_menu.h"
+#include "ui/app/printer_slots.h"
 #include "ui/app/program_style.h"
 #include "ui/app/window_state.h"
 #include "ui/i18n/component_translator.h"
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -93,6 +95,7 @@ void TMainForm::FormCreate()
     buildLayout();
     connectMenu();
     action("Bedienungsanleitung als PDF Datei...")->setVisible(true);
+    PrinterSlots::load(QStringLiteral("printer0"), printer0_);
     WindowStateStorage::restore(this);
     applyCheckedStyle();
 
@@ -249,6 +252,7 @@ void TMainForm::connectMenu()
         item->setProperty("slot", slot);
         connect(item, &QAction::triggered, this, [this, slot = slot] { LanguageClick(slot); });
     }
+    connect(action("Drucker einrichten"), &QAction::triggered, this, &TMainForm::Druckereinrichten1Click);
     connect(action("Übersetzen..."), &QAction::triggered, this, &TMainForm::bersetzen1Click);
     connect(action("Administrator Menü..."), &QAction::triggered, this, &TMainForm::AdministratorMen1Click);
     connect(action("Deutsches Datums und Zahlenformat immer verwenden (System Einstellungen gelten nicht)"),
@@ -496,6 +500,13 @@ void TMainForm::GermanFormatCheckClick()
     if (action("Deutsches Datums und Zahlenformat immer verwenden (System Einstellungen gelten nicht)")->isChecked())
         ws_->format = base::FormatSettings::german();
     ListView1->viewport()->update();
+}
+
+void TMainForm::Druckereinrichten1Click()
+{
+    QPrintDialog dialog(&printer0_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrinterSlots::save(QStringLiteral("printer0"), printer0_);
 }
 
 void TMainForm::applyCheckedStyle()

@@ -6,6 +6,7 @@
 #include "ui/base/qt_prompter.h"
 
 #include <QMainWindow>
+#include <QPrinter>
 #include <QTimer>
 
 #include <memory>
@@ -33,6 +34,7 @@ public:
     ~TMainForm() override;
 
     app::Workspace &workspace() { return *ws_; }
+    QPrinter &generalPrinter() { return printer0_; }
     ArticleTableModel *articleModel() const { return model_; }
     QTableView *articleView() const { return ListView1; }
     bool noAutoExport() const { return noautoexport_; }
@@ -68,6 +70,7 @@ private:
     void bersetzen1Click();
     void AdministratorMen1Click();
     void GermanFormatCheckClick();
+    void Druckereinrichten1Click();
     void applyCheckedStyle();
     bool IsAdmin();
 
@@ -95,6 +98,8 @@ private:
     QLineEdit *ArtNrEd = nullptr;
     QComboBox *BenutzerCombo = nullptr;
 
+    // General printing ("Drucker einrichten"); labels and receipts keep their own.
+    QPrinter printer0_;
     QTimer Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8;
 };
 
