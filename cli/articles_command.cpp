@@ -1,4 +1,5 @@
 #include "cli/articles_command.h"
+#include "cli/article_edit_command.h"
 #include "cli/command_registry.h"
 
 #include "core/articles/article_file.h"
@@ -127,8 +128,8 @@ int set(CliContext &context, const QStringList &args)
         err() << "unknown field " << args.value(1) << "\n";
         return 2;
     }
-    auto ws = openArticles(context);
     context.prompter.quiet = true;
+    auto ws = openArticles(context);
     QDeadlineTimer deadline(60000);
     while (true) {
         switch (articles::setArticleField(*ws, args[0], *field, args[2])) {
@@ -156,10 +157,14 @@ int set(CliContext &context, const QStringList &args)
 static const CommandRegistration registration(
     QStringLiteral("articles"), runArticlesCommand,
     "articles dump FILE | generate N FILE [--seed S] | load FILE | save IN OUT | get NUMBER FIELD"
-    " | set NUMBER FIELD VALUE");
+    " | set NUMBER FIELD VALUE\n"
+    "  morvane-cli articles new NAME [--number N] [--barcode B] [--field FIELD=VALUE ...] [--auto-number]"
+    " [--free-ean 8|13] [--allow-duplicate-number] | delete NUMBER");
 
 int runArticlesCommand(CliContext &context, const QStringList &args)
 {
+    if (args.value(0) == QLatin1String("new") || args.value(0) == QLatin1String("delete"))
+        return runArticleEditCommand(context, args);
     if (args.value(0) == QLatin1String("get") && args.size() == 3)
         return get(context, args.mid(1));
     if (args.value(0) == QLatin1String("set") && args.size() == 4)

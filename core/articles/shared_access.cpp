@@ -29,25 +29,34 @@ bool SharedAccess::changedOnDisk(const app::Workspace &ws)
     return fileAge(ws.articleFilePath()) != ws.kownfileage;
 }
 
-bool SharedAccess::canreadnow(app::Workspace &ws)
+namespace {
+
+// The exclusive create makes this workstation the owner of the phase; a
+// marker that already exists belongs to someone else, and ending our phase
+// would delete it under their feet.
+bool openPhase(app::Workspace &ws)
 {
     const base::MarkerFile marker(ws.markerPath());
-    if (marker.exists() && !mayProceedDespiteMarker(ws))
+    if (marker.tryCreate())
+        return true;
+    if (!mayProceedDespiteMarker(ws))
         return false;
     marker.touch();
     return true;
 }
 
+}  // namespace
+
+bool SharedAccess::canreadnow(app::Workspace &ws)
+{
+    return openPhase(ws);
+}
+
 bool SharedAccess::canwritenow(app::Workspace &ws)
 {
+    if (!openPhase(ws))
+        return false;
     const base::MarkerFile marker(ws.markerPath());
-    // The exclusive create makes this workstation the owner of the phase; a
-    // marker that already exists belongs to someone else.
-    if (!marker.tryCreate()) {
-        if (!mayProceedDespiteMarker(ws))
-            return false;
-        marker.touch();
-    }
     if (changedOnDisk(ws)) {
         // Read under our own marker: the phase is already open.
         if (readArticleFile(ws, ws.articleFilePath()) != ReadResult::Read && changedOnDisk(ws)) {
