@@ -1,5 +1,6 @@
 #include "ui/app/main_form.h"
 
+#include "core/addresses/supplier_names.h"
 #include "core/app/data_folder.h"
 #include "core/articles/article_io.h"
 #include "core/articles/article_sort.h"
@@ -7,18 +8,25 @@
 #include "core/base/cp1252.h"
 #include "core/i18n/message_table.h"
 #include "core/settings/admin_options_file.h"
+#include "core/settings/options_store.h"
+#include "ui/addresses/address_actions.h"
 #include "ui/app/admin_form.h"
 #include "ui/app/main_menu.h"
 #include "ui/app/printer_slots.h"
 #include "ui/app/program_style.h"
 #include "ui/app/window_state.h"
-#include "ui/i18n/component_translator.h"
-#include "ui/i18n/translate_form.h"
-#include "core/settings/options_store.h"
+#include "ui/articles/article_actions.h"
 #include "ui/articles/article_table_model.h"
+#include "ui/articles/neuer_artikel_form.h"
 #include "ui/articles/sort_spalte_form.h"
 #include "ui/articles/spalten_ausblenden_form.h"
 #include "ui/articles/spalten_umbenennen_form.h"
+#include "ui/i18n/component_translator.h"
+#include "ui/i18n/translate_form.h"
+#include "ui/settings/admin_pass_form.h"
+#include "ui/settings/benutzer_verwaltung_form.h"
+#include "ui/settings/einloggen_form.h"
+#include "ui/settings/user_actions.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -94,6 +102,14 @@ void TMainForm::FormCreate()
     buildMainMenu(this);
     buildLayout();
     connectMenu();
+    userActions_ = new UserActions(*this);
+    articleActions_ = new ArticleActions(*this, userActions_->session());
+    userActions_->setArticleActions(articleActions_);
+    articleActions_->saveOptions = [this] { settings::OptionsStore::SaveOptions(*ws_); };
+    articleActions_->rightsChanged = [this] { userActions_->GrayOutFunctions(); };
+    articleActions_->reloadList = [this] { reloadList(); };
+    addressActions_ = new AddressActions(*this);
+    articleActions_->supplierEmails = [this] { return addresses::SupplierNames::emails(addressActions_->suppliers()); };
     action("Bedienungsanleitung als PDF Datei...")->setVisible(true);
     PrinterSlots::load(QStringLiteral("printer0"), printer0_);
     WindowStateStorage::restore(this);
@@ -102,9 +118,7 @@ void TMainForm::FormCreate()
     setTimer(Timer1, "Timer1", 100);
     setTimer(Timer2, "Timer2", 1000);
     setTimer(Timer3, "Timer3", 3000);
-    setTimer(Timer6, "Timer6", 1000);
     setTimer(Timer7, "Timer7", 100);
-    setTimer(Timer8, "Timer8", 300000);
     connect(&Timer1, &QTimer::timeout, this, [this] { ArtNrEd->clear(); Timer1.stop(); });
     connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
     connect(&Timer3, &QTimer::timeout, this, [this] {
@@ -301,6 +315,7 @@ void TMainForm::FormShow()
     GermanFormatCheckClick();
 
     OpenFile(*ws_);
+    articleActions_->BlendeSpaltenAus();
     settings::OptionsStore::LoadOptions(*ws_);
     {
         const QSignalBlocker block(this);  // no reaction to our own check mark
@@ -322,9 +337,17 @@ void TMainForm::FormShow()
     setWindowTitle(oldmaincaption_ + QStringLiteral(" - ") + ws_->translator.translate(QStringLiteral("Didur "))
                    + QString::number(ws_->files.alagernr));
     statusBar()->showMessage(ws_->translator.translate(QStringLiteral("Datenbankverzeichnis: ")) + ws_->folders.progpath);
+    const QList<QWidget *> windows{articleActions_->NeuerArtikelForm(), userActions_->EinloggenForm(),
+                                   userActions_->AdminPassForm(), userActions_->BenutzerVerwaltungForm()};
+    for (QWidget *window : windows) {
+        if (window)
+            TranslateComponents(window, ws_->translator);
+    }
     ws_->saveDictionaryIfChanged();
+    addressActions_->openTables();
+    userActions_->LoadBenutzer();
+    userActions_->startLogin();
     Timer2.start();
-    Timer6.start();
 }
 
 void TMainForm::showDataFolder()
@@ -394,6 +417,8 @@ void TMainForm::Timer2Timer()
 
 void TMainForm::ListView1ColumnClick(int column)
 {
+    if (!settings::Rights(ws_->options, userActions_->session()).mayUse(settings::RightSortieren))
+        return;
     if (!SharedAccess::canwritenow(*ws_))
         return;
     ArticleFileSettings &s = ws_->articleSettings;
@@ -462,18 +487,7 @@ void TMainForm::bersetzen1Click()
 
 bool TMainForm::IsAdmin()
 {
-    if (ws_->options.adminPassword.isEmpty())
-        return true;
-    const auto typed = ws_->prompter->askText(
-        {0, ws_->translator.translate(QStringLiteral("Admin Passwort:")),
-         ws_->translator.translate(QStringLiteral("Admin Passwort eingeben")), base::Icon::Question},
-        QString());
-    if (!typed)
-        return false;
-    if (*typed == ws_->options.adminPassword)
-        return true;
-    ws_->inform(32, base::Icon::Error);
-    return false;
+    return userActions_->IsAdmin();
 }
 
 void TMainForm::AdministratorMen1Click()
@@ -490,6 +504,7 @@ void TMainForm::AdministratorMen1Click()
         return;
     WindowStateStorage::save(&form);
     form.applyTo(ws_->options, choice);
+    userActions_->GrayOutFunctions();
     settings::OptionsStore::SaveOptions(*ws_);
     settings::AdminOptionsFile::save(adminFile, choice);
 }

@@ -23,7 +23,10 @@ class QTableView;
 
 namespace morvane::ui {
 
+class AddressActions;
+class ArticleActions;
 class ArticleTableModel;
+class UserActions;
 
 // The main window: the article list of the current warehouse, the booking
 // controls, the menus that reach every other function and the protocol.
@@ -35,6 +38,10 @@ public:
 
     app::Workspace &workspace() { return *ws_; }
     QPrinter &generalPrinter() { return printer0_; }
+    // The handlers of the article, user and address functions.
+    ArticleActions *articleActions() const { return articleActions_; }
+    UserActions *userActions() const { return userActions_; }
+    AddressActions *addressActions() const { return addressActions_; }
     ArticleTableModel *articleModel() const { return model_; }
     QTableView *articleView() const { return ListView1; }
     bool noAutoExport() const { return noautoexport_; }
@@ -79,6 +86,9 @@ private:
     QtPrompter prompter_;
     std::unique_ptr<app::Workspace> ws_;
     ArticleTableModel *model_ = nullptr;
+    UserActions *userActions_ = nullptr;
+    ArticleActions *articleActions_ = nullptr;
+    AddressActions *addressActions_ = nullptr;
 
     bool isnotfirst_ = false;
     bool noautoexport_ = false;
@@ -100,7 +110,9 @@ private:
 
     // General printing ("Drucker einrichten"); labels and receipts keep their own.
     QPrinter printer0_;
-    QTimer Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8;
+    // Timer6 (purchase-price guard) and Timer8 (automatic logout) belong to
+    // the user actions.
+    QTimer Timer1, Timer2, Timer3, Timer4, Timer5, Timer7;
 };
 
 }  // namespace morvane::ui
