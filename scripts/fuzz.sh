@@ -3,7 +3,7 @@
 # and runs each briefly over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${MORVANE_FUZZ_SECONDS:-20}
+seconds=${MORVANE_FUZZ_SECONDS:-10}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMORVANE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
 shopt -s nullglob
