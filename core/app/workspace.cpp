@@ -2,6 +2,7 @@
 
 #include "core/base/atomic_file.h"
 #include "core/base/cp1252.h"
+#include "core/i18n/starter_dictionary.h"
 
 #include <QFile>
 
@@ -39,6 +40,8 @@ i18n::Dictionary::LoadStatus Workspace::loadDictionary()
     QFile file(path);
     if (!file.exists()) {
         dictionary.clear();
+        i18n::addStarterTranslations(dictionary);
+        translator.markDirty();
         return i18n::Dictionary::LoadStatus::Missing;
     }
     if (!file.open(QIODevice::ReadOnly))

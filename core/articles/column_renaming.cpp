@@ -70,6 +70,10 @@ bool ColumnRenaming::apply(const ArticleFileContent &content, i18n::Dictionary &
         if (!validSlot(group.slot))
             continue;
         for (int r = 0; r < group.titles.size() && r < int(renameGridTitles().size()); ++r) {
+            // The other languages are only copies of the writer's dictionary:
+            // where it had no text, ours is kept instead of being wiped.
+            if (group.titles[r].isEmpty())
+                continue;
             const int index = dictionary.find(renameGridTitles()[std::size_t(r)]);
             if (index >= 0)
                 changed |= dictionary.setText(index, group.slot, group.titles[r]);

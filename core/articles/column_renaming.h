@@ -17,7 +17,9 @@ public:
 
     // Puts renamings read from a file back into the dictionary. The group of
     // the writer's language also renames the matching dialog labels (the
-    // title followed by ":"). Returns whether the dictionary changed.
+    // title followed by ":"), and an empty title there reverts to German; in
+    // the other languages an empty title leaves our text as it is. Returns
+    // whether the dictionary changed.
     static bool apply(const ArticleFileContent &content, i18n::Dictionary &dictionary);
 
     // Renames one grid row in a slot, the list title and its dialog label.

@@ -189,6 +189,12 @@ TEST(ColumnRenaming, TitlesTravelThroughTheFileIntoTheDictionary)
     EXPECT_EQ(reader.entry(entry).texts[1], QStringLiteral("Quantity"));
     EXPECT_TRUE(reader.entry(slot99).texts[3].isEmpty()) << "no title, no label colon";
 
+    // A writer without English titles must not wipe ours.
+    const QByteArray noEnglish = ArticleFile::serialize({}, ArticleFileSettings(), RenameGroup{3, {}},
+                                                        ColumnRenaming::collectSlots(i18n::Dictionary()));
+    ColumnRenaming::apply(ArticleFile::parse(noEnglish, ArticleFileSettings()), reader);
+    EXPECT_EQ(reader.entry(entry).texts[1], QStringLiteral("Quantity"));
+
     ArticleFileContent hostile;
     hostile.currentRenames = RenameGroup{99, {QStringLiteral("x")}};
     hostile.slotRenames.push_back(RenameGroup{-1, {QStringLiteral("y")}});

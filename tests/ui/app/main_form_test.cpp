@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -151,4 +152,32 @@ TEST(MainForm, FirstPaintOfALargeList)
     if (const QByteArray path = qgetenv("MORVANE_SCREENSHOT"); !path.isEmpty())
         shot.save(QString::fromLocal8Bit(path));
     EXPECT_FALSE(shot.isNull());
+}
+
+TEST(MainForm, LanguageSwitchShowsAfterTheRestart)
+{
+    Fixture fixture(generateSampleArticles(12, 2));
+    {
+        auto form = fixture.start();
+        // The switch announces the restart in a message box; answer it.
+        QTimer::singleShot(0, [] {
+            QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
+            if (QWidget *box = QApplication::activeModalWidget())
+                QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+        });
+        menuAction(*form, "English")->trigger();
+        EXPECT_EQ(form->workspace().options.language, 1);
+        form->close();
+    }
+    auto form = fixture.start();
+    EXPECT_TRUE(menuAction(*form, "English")->isChecked());
+    EXPECT_EQ(form->findChild<QMenu *>(QStringLiteral("Datei1"))->title(), QStringLiteral("File"));
+    EXPECT_EQ(form->articleModel()->headerData(1 + Menge, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("Quantity"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Korvell Tessaro 1.0 - Warehouse 1"));
+    if (const QByteArray path = qgetenv("MORVANE_SCREENSHOT_LANGUAGE"); !path.isEmpty()) {
+        form->resize(1000, 500);
+        QApplication::processEvents();
+        form->grab().save(QString::fromLocal8Bit(path));
+    }
 }
