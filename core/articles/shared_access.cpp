@@ -81,3 +81,18 @@ bool SharedAccess::IstDBAktuell(app::Workspace &ws)
 }
 
 }  // namespace morvane::articles
+
+namespace morvane::articles {
+
+SharedAccess::Change SharedAccess::inWritePhase(app::Workspace &ws, const std::function<bool()> &change)
+{
+    if (!canwritenow(ws))
+        return Change::Refused;
+    Change result = Change::Cancelled;
+    if (change())
+        result = SaveFile(ws) == SaveResult::Saved ? Change::Saved : Change::IoError;
+    EndWriteMow(ws);
+    return result;
+}
+
+}  // namespace morvane::articles

@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 
+#include <functional>
+
 namespace morvane::articles {
 
 // Coordination of several workstations on one data folder: a marker file per
@@ -30,6 +32,12 @@ public:
     static bool IstDBAktuell(app::Workspace &ws);
     // The article file changed since this workstation read it.
     static bool changedOnDisk(const app::Workspace &ws);
+
+    enum class Change { Saved, Cancelled, Refused, IoError };
+    // The pattern of every change in one place: open the write phase, let
+    // `change` alter the rows or settings (it answers false when the user
+    // cancelled), save, and end the phase in every case it was opened.
+    static Change inWritePhase(app::Workspace &ws, const std::function<bool()> &change);
 };
 
 }  // namespace morvane::articles

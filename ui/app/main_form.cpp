@@ -419,41 +419,38 @@ void TMainForm::ListView1ColumnClick(int column)
 {
     if (!settings::Rights(ws_->options, userActions_->session()).mayUse(settings::RightSortieren))
         return;
-    if (!SharedAccess::canwritenow(*ws_))
-        return;
-    ArticleFileSettings &s = ws_->articleSettings;
-    ArticleSort::columnClicked(column, s.sortspalte, s.sortdir);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ArticleSort::sort(ws_->articles, s.sortspalte, s.sortdir, s.spalte, ws_->format);
-    QApplication::restoreOverrideCursor();
-    SaveFile(*ws_);
-    SharedAccess::EndWriteMow(*ws_);
+    SharedAccess::inWritePhase(*ws_, [&] {
+        ArticleFileSettings &s = ws_->articleSettings;
+        ArticleSort::columnClicked(column, s.sortspalte, s.sortdir);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ArticleSort::sort(ws_->articles, s.sortspalte, s.sortdir, s.spalte, ws_->format);
+        QApplication::restoreOverrideCursor();
+        return true;
+    });
     reloadList();
 }
 
 void TMainForm::SpaltenUmsortieren1Click()
 {
-    if (!SharedAccess::canwritenow(*ws_))
-        return;
-    TSortSpalteForm dialog(*model_, ws_->articleSettings.spalte, this);
-    if (dialog.exec() == QDialog::Accepted) {
+    SharedAccess::inWritePhase(*ws_, [&] {
+        TSortSpalteForm dialog(*model_, ws_->articleSettings.spalte, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
         ws_->articleSettings.spalte = dialog.result();
-        SaveFile(*ws_);
-    }
-    SharedAccess::EndWriteMow(*ws_);
+        return true;
+    });
     reloadList();
 }
 
 void TMainForm::SpaltenAusblenden1Click()
 {
-    if (!SharedAccess::canwritenow(*ws_))
-        return;
-    TSpaltenAusblendenForm dialog(*model_, ws_->articleSettings, this);
-    if (dialog.exec() == QDialog::Accepted) {
+    SharedAccess::inWritePhase(*ws_, [&] {
+        TSpaltenAusblendenForm dialog(*model_, ws_->articleSettings, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
         dialog.applyTo(ws_->articleSettings);
-        SaveFile(*ws_);
-    }
-    SharedAccess::EndWriteMow(*ws_);
+        return true;
+    });
     reloadList();
 }
 
