@@ -181,3 +181,24 @@ TEST(MainForm, LanguageSwitchShowsAfterTheRestart)
         form->grab().save(QString::fromLocal8Bit(path));
     }
 }
+
+TEST(MainForm, CheckMarksAndStyleSurviveARestart)
+{
+    Fixture fixture(generateSampleArticles(3, 4));
+    {
+        auto form = fixture.start();
+        menuAction(*form, "Mehrfachauswahl fürs Löschen und Drucken erlauben")->setChecked(false);
+        menuAction(*form, "Metro Blue")->trigger();
+        menuAction(*form, "Deutsches Datums und Zahlenformat immer verwenden (System Einstellungen gelten nicht)")
+            ->setChecked(true);
+        form->close();
+    }
+    auto form = fixture.start();
+    EXPECT_FALSE(menuAction(*form, "Mehrfachauswahl fürs Löschen und Drucken erlauben")->isChecked());
+    EXPECT_EQ(form->articleView()->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_TRUE(menuAction(*form, "Metro Blue")->isChecked());
+    EXPECT_FALSE(menuAction(*form, "Windows")->isChecked());
+    EXPECT_EQ(form->workspace().format.decimalSeparator, QChar(u','));
+    EXPECT_EQ(form->workspace().format.shortDateFormat, QStringLiteral("dd.MM.yyyy"));
+    menuAction(*form, "Windows")->trigger();  // leave the default look for the tests after this one
+}
