@@ -2,6 +2,7 @@
 
 #include "core/base/binary_reader.h"
 #include "core/base/binary_writer.h"
+#include "core/base/cp1252.h"
 
 #include <algorithm>
 
@@ -84,12 +85,36 @@ public:
         return values;
     }
 
-    // Per-article texts: a missing text reads empty.
-    void fields(ArticleList &articles, std::initializer_list<int> fieldNumbers)
+    // Per-article texts: a missing text reads empty. The blocks hold one
+    // field of every article after the other; the texts are only located
+    // here and decoded article by article afterwards (decodeFields), so the
+    // article list is written once, in order, instead of once per block.
+    void fields(const ArticleList &articles, std::initializer_list<int> fieldNumbers)
     {
-        for (Article &article : articles) {
-            for (int k : fieldNumbers)
-                article.field(k) = text().value_or(QString());
+        for (int k : fieldNumbers)
+            located_[std::size_t(k)].reserve(articles.size());
+        for (std::size_t i = 0; i < articles.size(); ++i) {
+            for (int k : fieldNumbers) {
+                std::optional<QByteArrayView> bytes;
+                if (more()) {
+                    bytes = in_.readTextBytes();
+                    if (!bytes)
+                        ended_ = true;
+                }
+                located_[std::size_t(k)].push_back(bytes.value_or(QByteArrayView()));
+            }
+        }
+    }
+
+    void decodeFields(ArticleList &articles) const
+    {
+        for (std::size_t i = 0; i < articles.size(); ++i) {
+            Article &article = articles[i];
+            for (int k = 0; k < kFieldCount; ++k) {
+                const auto &texts = located_[std::size_t(k)];
+                if (i < texts.size() && !texts[i].isEmpty())
+                    article.field(k) = base::Cp1252::decode(texts[i]);
+            }
         }
     }
 
@@ -121,6 +146,7 @@ private:
 
     BinaryReader in_;
     bool ended_ = false;
+    std::array<std::vector<QByteArrayView>, kFieldCount> located_;
 };
 
 void readFirstBlock(BlockReader &in, ArticleList &articles)
@@ -294,6 +320,7 @@ ArticleFileContent ArticleFile::parse(QByteArrayView bytes, const ArticleFileSet
         && step([&] { in.fields(articles, {LinkAufInternetseite}); })
         && step([&] { if (auto v = in.flag()) s.orderMail.useAlternativeSmtp = *v; });
     (void)complete;
+    in.decodeFields(articles);
     content.blocksRead = block;
 
     // The sort column comes from the file as a number; one that names no

@@ -74,20 +74,26 @@ std::optional<bool> BinaryReader::readBool()
     return *byte != 0;
 }
 
-std::optional<QString> BinaryReader::readText()
+std::optional<QByteArrayView> BinaryReader::readTextBytes()
 {
     const qsizetype start = pos_;
     const auto length = readInt32();
     if (!length)
         return std::nullopt;
-    if (*length == 0)
-        return QString();
     const auto bytes = readBytes(*length);
     if (!bytes) {
         pos_ = start;
         return std::nullopt;
     }
-    return Cp1252::decode(*bytes);
+    return bytes;
+}
+
+std::optional<QString> BinaryReader::readText()
+{
+    const auto bytes = readTextBytes();
+    if (!bytes)
+        return std::nullopt;
+    return bytes->isEmpty() ? QString() : Cp1252::decode(*bytes);
 }
 
 std::optional<QString> BinaryReader::readWideText()

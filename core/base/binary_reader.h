@@ -29,6 +29,8 @@ public:
     std::optional<bool> readBool();
     // int32 byte length, then that many CP1252 bytes.
     std::optional<QString> readText();
+    // The same text's bytes, undecoded, as a view into the buffer.
+    std::optional<QByteArrayView> readTextBytes();
     // int32 number of UTF-16 code units, then the code units.
     std::optional<QString> readWideText();
     std::optional<QByteArrayView> readBytes(qsizetype count);
