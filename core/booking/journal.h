@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/app/workspace.h"
+#include "core/dbase/field.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace morvane::booking {
+
+// Positions of the journal fields; the table is always addressed by them.
+enum JournalField : int {
+    JKind = 0,
+    JArticle,
+    JBarcode,
+    JArtNo,
+    JAmount,
+    JNewAmount,
+    JDate,
+    JTime,
+    JUser,
+    JBatchNo,
+    JGooduntil,
+    JCustomer,
+    JPrice,
+    JVat,
+    JPayment,
+    JCostcenter,
+    JSerialNo,
+    JDelivDate,
+    JSupplier,
+    JCategory,
+    JBuyingPrice,
+    JDelNoteNo,
+    JFreetext,
+    JProfit,
+    JPallet,
+    JArea,
+    JBarFile,
+    JVat2,
+    JVatRate,
+};
+
+inline constexpr int kJournalFieldCount = 29;
+// Width of the text columns that carry article data: longer names are cut.
+inline constexpr int kJournalTextWidth = 45;
+
+using JournalRecord = std::array<QString, kJournalFieldCount>;
+
+// The 29 character fields of "buchungen.dbf" as a new journal gets them.
+dbase::FieldList journalFields();
+
+// Receipt kinds are "+" and "S", issue kinds "-" and "V".
+inline bool isReceiptKind(const QString &kind) { return kind == u"+" || kind == u"S"; }
+
+// One append to the journal of the current warehouse. An older journal with
+// fewer fields is first rebuilt to the full layout (the previous generation
+// kept as "buchungen0.dbf" when that name is free).
+struct JournalAppend {
+    bool ok = false;
+    std::uint32_t recordNumber = 0;
+    QString error;  // the table's own text when !ok
+};
+JournalAppend appendJournalRecord(app::Workspace &ws, const JournalRecord &record);
+
+// Takes back an append whose booking could not be completed: the record is
+// marked deleted, so no evaluation counts it.
+bool withdrawJournalRecord(app::Workspace &ws, std::uint32_t recordNumber);
+
+// All live records in file order; empty when there is no journal.
+std::vector<JournalRecord> readJournal(app::Workspace &ws);
+// The newest live record.
+std::optional<JournalRecord> lastJournalRecord(app::Workspace &ws);
+
+}  // namespace morvane::booking
