@@ -584,3 +584,48 @@ TEST_F(Booking, UndoBooksTheOppositeOfTheNewestRecord)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Booking, UndoCarriesThePromptValuesOfTheUndoneRecord)
+{
+    store({stocked("5")});
+    BookingContext c;
+    c.row = 0;
+    c.quantity = dec("1");
+    c.direction = Direction::Issue;
+    c.autobooking = true;
+    c.customer = s("Kunde \"A\"");
+    c.costCentre = s("K7");
+    c.serialNo = s("SN-1");
+    c.lieferdate = s("01.12.2026");
+    c.supplier = s("Lieferant B");
+    c.pallet = s("P12");
+    c.storagePlace = s("Halle 2");
+    ASSERT_EQ(buche(ws(), session, {}, c).result, BookingResult::Booked);
+
+    t.prompter.expectAsk(161, base::Answer::Yes);
+    ASSERT_EQ(UndoLastBooking(ws(), session, {}, s("Erika")).result, BookingResult::Booked);
+    const auto journal = readJournal(ws());
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[1][JKind], s("+"));
+    for (int f : {JCustomer, JCostcenter, JSerialNo, JDelivDate, JSupplier, JPallet, JArea})
+        EXPECT_EQ(journal[1][std::size_t(f)], journal[0][std::size_t(f)]) << f;
+    EXPECT_EQ(journal[0][JArea], s("Halle 2"));
+    EXPECT_EQ(onDisk()[0].field(Menge), s("5,00"));
+}
+
+TEST_F(Booking, UndoOfAVanishedArticleBooksNothing)
+{
+    store({stocked("5")});
+    ASSERT_EQ(book(0, "1", Direction::Issue).result, BookingResult::Booked);
+    ws().articles[0].name = s("Umbenannt");
+    ASSERT_EQ(SaveFile(ws()), SaveResult::Saved);
+    const QMap<QString, QByteArray> before = folderBytes();
+    t.prompter.expectAsk(161, base::Answer::Yes);
+    EXPECT_EQ(UndoLastBooking(ws(), session, {}, s("Erika")).result, BookingResult::Invalid);
+    EXPECT_TRUE(t.prompter.finished());
+    EXPECT_EQ(folderBytes(), before);
+}
+
+}  // namespace
