@@ -155,6 +155,61 @@ void writeProtocol(app::Workspace &ws, const BookingOptions &options, const Arti
     }
 }
 
+// "Produkt aus zwei Spalten bilden": the enabled products of the options.
+void applyProducts(const app::Workspace &ws, Article &a)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (!ws.options.productEnabled[std::size_t(i)])
+            continue;
+        const int target = ws.options.productColumns[std::size_t(3 * i)];
+        const int first = ws.options.productColumns[std::size_t(3 * i + 1)];
+        const int second = ws.options.productColumns[std::size_t(3 * i + 2)];
+        auto valid = [](int k) { return k >= 0 && k < articles::kFieldCount; };
+        if (valid(target) && valid(first) && valid(second))
+            a.field(target) = articles::productText(a.field(first), a.field(second), ws.format);
+    }
+}
+
+struct FieldChange {
+    std::size_t row;
+    QString before;
+};
+
+// "Werte addieren" for the group of the booked row. Answers what it changed,
+// so that a failed save can put it back.
+std::vector<FieldChange> applyGroupSum(app::Workspace &ws, const GroupSumRule &rule, std::size_t row)
+{
+    std::vector<FieldChange> changes;
+    auto valid = [](int k) { return k >= 0 && k < articles::kFieldCount; };
+    if (!rule.enabled || !valid(rule.keyField) || !valid(rule.valueField) || !valid(rule.targetField))
+        return changes;
+    auto set = [&](std::size_t i, const QString &text) {
+        QString &field = ws.articles[i].field(rule.targetField);
+        if (field != text) {
+            changes.push_back({i, field});
+            field = text;
+        }
+    };
+    const QString key = ws.articles[row].field(rule.keyField);
+    if (key.isEmpty() && rule.skipEmptyKey) {
+        set(row, QString());
+        return changes;
+    }
+    Decimal sum;
+    std::vector<std::size_t> group;
+    for (std::size_t i = 0; i < ws.articles.size(); ++i) {
+        if (ws.articles[i].field(rule.keyField) != key)
+            continue;
+        group.push_back(i);
+        if (const auto v = Decimal::parse(ws.articles[i].field(rule.valueField), ws.format))
+            sum += *v;
+    }
+    const QString text = sum.toString(ws.format.decimalSeparator);
+    for (std::size_t i : group)
+        set(i, text);
+    return changes;
+}
+
 }  // namespace
 
 QString quantityText(Decimal value, const BookingOptions &options, const base::FormatSettings &format)
@@ -297,6 +352,7 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
     if (!issue)
         a.field(articles::BestellteMenge) = quantityText(ordered, options, format);
     articles::computeDerivedFields(a, format);
+    applyProducts(ws, a);
 
     out.record = buildRecord(ws, options, context, a, direction, now);
     out.newStock = a.field(articles::Menge);
@@ -312,8 +368,11 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
     }
     const Article before = ws.articles[std::size_t(row)];
     ws.articles[std::size_t(row)] = a;
+    const std::vector<FieldChange> groupChanges = applyGroupSum(ws, options.groupSum, std::size_t(row));
     if (articles::SaveFile(ws) != articles::SaveResult::Saved) {
         // The stock was not written, so the journal must not claim it.
+        for (auto it = groupChanges.rbegin(); it != groupChanges.rend(); ++it)
+            ws.articles[it->row].field(options.groupSum.targetField) = it->before;
         ws.articles[std::size_t(row)] = before;
         withdrawJournalRecord(ws, appended.recordNumber);
         SharedAccess::EndWriteMow(ws);

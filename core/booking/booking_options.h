@@ -6,6 +6,16 @@ namespace morvane::booking {
 // column "Datum letzte Buchung".
 enum class LastBookingDate { OnIssueOnly, OnReceiptOnly, OnBoth };
 
+// "Werte addieren": the sum of one field over all articles that share a key,
+// written into a target field of each of them. Fields by internal number.
+struct GroupSumRule {
+    bool enabled = false;       // "Werte addieren"
+    int keyField = 0;           // "Bei gleichen Wert in dieser Spalte:" ("Artikel Nr.")
+    int valueField = 2;         // "Diese Spalte all dieser Artikel addieren:" ("Menge")
+    int targetField = 17;       // "Und in dieser Spalte ablegen:" ("Freie Spalte 1")
+    bool skipEmptyKey = false;  // "Nicht addieren, wenn die Spalte leer ist"
+};
+
 // The main menu check marks that shape a booking, as a new installation has
 // them.
 struct BookingOptions {
@@ -24,6 +34,7 @@ struct BookingOptions {
     bool freeColumnInProtocol[5] = {};    // "Freie Spalte 1 im Protokoll aufführen" ... 5
     bool threePriceDecimals = false;      // "EK Preise und VK Preise mit 3 Nachkommastellen"
     bool labelOnIssue = false;            // "Beim Abbuchen automatisch Barcode Etikett drucken"
+    GroupSumRule groupSum;
 };
 
 }  // namespace morvane::booking

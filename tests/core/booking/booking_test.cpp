@@ -629,3 +629,47 @@ TEST_F(Booking, UndoOfAVanishedArticleBooksNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Booking, ProductRulesOfTheOptions)
+{
+    store({makeArticle(s("Mutter"), {{Menge, s("4")}, {VkPreis, s("1,25")}, {FreieSpalte2, s("x")},
+                                     {FreieSpalte4, s("alt")}, {FreieSpalte5, s("bleibt")}})});
+    ws().options.productEnabled = {true, true, false};
+    ws().options.productColumns = {FreieSpalte3, Menge, VkPreis,
+                                   FreieSpalte4, Menge, FreieSpalte2,
+                                   FreieSpalte5, Menge, VkPreis};
+    ASSERT_EQ(book(0, "1", Direction::Issue).result, BookingResult::Booked);
+    const Article a = onDisk()[0];
+    EXPECT_EQ(a.field(FreieSpalte3), s("3,75"));   // the new stock 3 × 1,25
+    EXPECT_EQ(a.field(FreieSpalte4), s("0"));      // a factor that is not a number
+    EXPECT_EQ(a.field(FreieSpalte5), s("bleibt")); // rule switched off
+}
+
+TEST_F(Booking, GroupSumOverArticlesWithTheSameKey)
+{
+    store({makeArticle(s("Mutter rot"), {{ArtikelNr, s("7")}, {Menge, s("4")}}),
+           makeArticle(s("Mutter blau"), {{ArtikelNr, s("7")}, {Menge, s("1,5")}}),
+           makeArticle(s("Bolzen"), {{ArtikelNr, s("8")}, {Menge, s("2")}, {FreieSpalte1, s("fremd")}}),
+           makeArticle(s("Ohne"), {{Menge, s("2")}, {FreieSpalte1, s("alt")}})});
+    BookingOptions options;
+    options.groupSum.enabled = true;
+    options.groupSum.skipEmptyKey = true;
+    ASSERT_EQ(book(0, "1", Direction::Issue, options).result, BookingResult::Booked);
+    ArticleList disk = onDisk();
+    EXPECT_EQ(disk[0].field(FreieSpalte1), s("4,5"));  // 3,00 + 1,5 in the shortest form
+    EXPECT_EQ(disk[1].field(FreieSpalte1), s("4,5"));
+    EXPECT_EQ(disk[2].field(FreieSpalte1), s("fremd"));
+    ASSERT_EQ(book(3, "1", Direction::Issue, options).result, BookingResult::Booked);
+    EXPECT_EQ(onDisk()[3].field(FreieSpalte1), s(""));
+
+    // A save that fails puts the whole group back.
+    ASSERT_TRUE(QDir(t.dir.path()).mkpath(s("templager.dat/x")));
+    t.prompter.expectInform(12);
+    const ArticleList before = ws().articles;
+    EXPECT_EQ(book(1, "1", Direction::Receipt, options).result, BookingResult::IoError);
+    EXPECT_EQ(ws().articles, before);
+}
+
+}  // namespace
