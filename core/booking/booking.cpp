@@ -170,6 +170,29 @@ void applyProducts(const app::Workspace &ws, Article &a)
     }
 }
 
+// An issue of a batch while an older batch of the same article is still in
+// stock: asks message 39; true = the user wants to stop.
+bool olderBatchStops(app::Workspace &ws, const Article &a, int row, const base::FormatSettings &dateFormat)
+{
+    const auto mine = dateFormat.parseDate(a.field(articles::Haltbarkeitsdatum));
+    if (a.field(articles::Haltbarkeitsdatum).isEmpty() || !mine)
+        return false;
+    for (std::size_t i = 0; i < ws.articles.size(); ++i) {
+        const Article &other = ws.articles[i];
+        if (int(i) == row || other.name != a.name
+            || !articles::checkartnr2(other.field(articles::ArtikelNr), a.field(articles::ArtikelNr)))
+            continue;
+        const auto stock = Decimal::parse(other.field(articles::Menge), ws.format);
+        const auto expiry = dateFormat.parseDate(other.field(articles::Haltbarkeitsdatum));
+        if (!stock || *stock <= Decimal() || other.field(articles::Haltbarkeitsdatum).isEmpty() || !expiry
+            || *expiry >= *mine)
+            continue;
+        return ws.ask(39, base::Buttons::OkCancel, base::Icon::Information, ws.translator.message(40))
+            == base::Answer::Ok;
+    }
+    return false;
+}
+
 struct FieldChange {
     std::size_t row;
     QString before;
@@ -288,6 +311,9 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
     Article a = ws.articles[std::size_t(row)];
     const base::FormatSettings &format = ws.format;
     const QDateTime now = ws.clock.now();
+    // Dates written by a booking have one form on every workstation.
+    base::FormatSettings dateFormat = format;
+    dateFormat.shortDateFormat = QStringLiteral("dd.MM.yyyy");
 
     const Decimal minimum = numberOr0(a.field(articles::Mindestbestand), format);
     const Decimal stock = numberOr0(a.field(articles::Menge), format);
@@ -305,6 +331,8 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
     const int right = issue ? settings::RightMengeVerringern : settings::RightMengeErhoehen;
     if (!settings::Rights(ws.options, session).mayChange(right))
         return refuse(BookingResult::Refused, 50);
+    if (issue && olderBatchStops(ws, a, row, dateFormat))
+        return refuse(BookingResult::Cancelled, 0);
 
     const Decimal q = context.quantity;
     Decimal newStock;
@@ -321,9 +349,6 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
             ordered = Decimal();
     }
 
-    // Dates written by a booking have one form on every workstation.
-    base::FormatSettings dateFormat = format;
-    dateFormat.shortDateFormat = QStringLiteral("dd.MM.yyyy");
     const QDate today = now.date();
     QString stamp = dateFormat.formatDate(today);
     if (options.lastBookingWithTime)

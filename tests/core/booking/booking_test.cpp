@@ -673,3 +673,34 @@ TEST_F(Booking, GroupSumOverArticlesWithTheSameKey)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Booking, OlderBatchInStockAsksBeforeTheIssue)
+{
+    auto batch = [](const char *number, const char *stock, const char *expiry) {
+        return makeArticle(s("Milch"), {{ArtikelNr, s(number)}, {Menge, s(stock)}, {Haltbarkeitsdatum, s(expiry)}});
+    };
+    store({batch("5\r\n6", "3", "20.12.2026"),
+           batch("6", "0", "01.12.2026"),     // older, but none left
+           batch("9", "2", "01.12.2026"),     // older, another article number
+           batch("6", "1", "kein Datum"),
+           batch("5", "1", "10.12.2026")});   // older and in stock
+    const QMap<QString, QByteArray> before = folderBytes();
+
+    t.prompter.expectAsk(39, base::Answer::Ok);
+    EXPECT_EQ(book(0, "1", Direction::Issue).result, BookingResult::Cancelled);
+    EXPECT_EQ(t.prompter.shown().back().title, s("Haltbarkeitsdatum"));
+    EXPECT_EQ(folderBytes(), before);
+    EXPECT_TRUE(markerGone());
+
+    t.prompter.expectAsk(39, base::Answer::Cancel);
+    EXPECT_EQ(book(0, "1", Direction::Issue).result, BookingResult::Booked);
+    // The oldest batch itself, and receipts, go without asking.
+    EXPECT_EQ(book(4, "1", Direction::Issue).result, BookingResult::Booked);
+    EXPECT_EQ(book(0, "1", Direction::Receipt).result, BookingResult::Booked);
+    EXPECT_TRUE(t.prompter.failures().isEmpty()) << t.prompter.failures().join(u'\n').toStdString();
+    EXPECT_TRUE(t.prompter.finished());
+}
+
+}  // namespace
