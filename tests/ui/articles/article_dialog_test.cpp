@@ -44,9 +44,8 @@ struct Window {
             EXPECT_EQ(SaveFile(ws), SaveResult::Saved);
         }
         form = std::make_unique<ui::TMainForm>(app::CommandLine::parse({QStringLiteral("-setpath"), data.path()}));
-        users = new ui::UserActions(*form);
-        actions = new ui::ArticleActions(*form, users->session());
-        users->setArticleActions(actions);
+        users = form->userActions();
+        actions = form->articleActions();
         form->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return form->windowTitle().contains(u" - "); }, 10000));
     }
