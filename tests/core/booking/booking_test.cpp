@@ -704,3 +704,17 @@ TEST_F(Booking, OlderBatchInStockAsksBeforeTheIssue)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Booking, EachWarehouseHasItsOwnJournal)
+{
+    ws().files = warehouses::WarehouseFiles::forWarehouse(3);
+    store({stocked("5")});
+    ASSERT_EQ(book(0, "1", Direction::Issue).result, BookingResult::Booked);
+    EXPECT_TRUE(QFile::exists(t.path(s("buchungen3.dbf"))));
+    EXPECT_FALSE(QFile::exists(t.path(s("buchungen.dbf"))));
+    EXPECT_EQ(readJournal(ws()).size(), 1u);
+}
+
+}  // namespace
