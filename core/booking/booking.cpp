@@ -294,8 +294,8 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
         out.result = BookingResult::AccessRefused;
         return out;
     }
-    // From here every way out ends the phase before a message is shown, so
-    // that no other workstation waits for somebody to read a message box.
+    // From here every refusal ends the phase before its message is shown,
+    // so that no other workstation waits for somebody to read a message box.
     auto refuse = [&](BookingResult result, int message) {
         SharedAccess::EndWriteMow(ws);
         if (message)
