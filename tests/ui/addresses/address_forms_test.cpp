@@ -44,8 +44,8 @@ struct RecordingLauncher : app::ProcessLauncher {
     QList<QStringList> calls;
 };
 
-// The main window on a data folder with two articles, and the address
-// functions attached to it as the program attaches them.
+// The main window on a data folder with two articles; the address functions
+// are the ones the window attaches and opens at start.
 struct AddressWindows : ::testing::Test {
     AddressWindows()
     {
@@ -61,8 +61,7 @@ struct AddressWindows : ::testing::Test {
         form = std::make_unique<TMainForm>(app::CommandLine::parse({QStringLiteral("-setpath"), data.path()}));
         form->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return form->windowTitle().contains(u" - "); }, 10000));
-        actions = new AddressActions(*form);
-        actions->openTables();
+        actions = form->addressActions();
     }
 
     void type(AddressForm &window, int control, const QString &text)
