@@ -43,18 +43,23 @@ settings::User user(const char *name, const char *password, std::initializer_lis
     return u;
 }
 
+// The main window on a data folder holding `users`. With users the login
+// window opens during the start; `atLogin` schedules its answer before the
+// window is shown (the start sequence runs once the window is up).
 struct Window {
-    explicit Window(const settings::UserList &users)
+    explicit Window(const settings::UserList &users, const std::function<void(Window &)> &atLogin = {})
     {
         qputenv("XDG_DATA_HOME", userHome.path().toUtf8());
         EXPECT_EQ(settings::SaveBenutzer(data.path() + u'/', users), settings::UsersSaveResult::Saved);
         form = std::make_unique<ui::TMainForm>(app::CommandLine::parse({QStringLiteral("-setpath"), data.path()}));
-        actions = new ui::UserActions(*form);
-        articles = new ui::ArticleActions(*form, actions->session());
-        actions->setArticleActions(articles);
+        actions = form->userActions();
+        articles = form->articleActions();
+        if (atLogin)
+            atLogin(*this);
         form->show();
+        // The title is set in the same step of the start sequence that runs
+        // the login, so the wait also covers the login.
         EXPECT_TRUE(QTest::qWaitFor([&] { return form->windowTitle().contains(u" - "); }, 10000));
-        actions->LoadBenutzer();
     }
 
     QAction *menu(const char *caption) const
@@ -106,15 +111,16 @@ TEST(LoginWindow, BarcodeLoginOfARestrictedUserGraysOutTheMenus)
 {
     // Lager may not delete, not see purchase prices and has no "Datei" menu.
     Window w({user("Chefin", "geheim", {}), user("Lager", "", {settings::RightLoeschen, settings::RightEkPreiseSichtbar,
-                                                                settings::RightDateiMenu}, "LAGER-01")});
-    ui::TEinloggenForm *login = w.actions->EinloggenForm();
-    whenShown(login, [&] {
-        screenshot(login, "login");
-        login->Edit3->setFocus();
-        QTest::keyClicks(login->Edit3, QStringLiteral("LAGER-01"));
-        QTest::keyClick(login->Edit3, Qt::Key_Return);  // empty password: the scan alone logs in
-    });
-    w.actions->startLogin();
+                                                                settings::RightDateiMenu}, "LAGER-01")},
+             [](Window &started) {
+                 ui::TEinloggenForm *login = started.actions->EinloggenForm();
+                 whenShown(login, [login] {
+                     screenshot(login, "login");
+                     login->Edit3->setFocus();
+                     QTest::keyClicks(login->Edit3, QStringLiteral("LAGER-01"));
+                     QTest::keyClick(login->Edit3, Qt::Key_Return);  // empty password: the scan alone logs in
+                 });
+             });
     EXPECT_EQ(w.actions->session().aktuser, 2);
     EXPECT_EQ(w.actions->session().userName, QStringLiteral("Lager"));
     EXPECT_EQ(w.form->findChild<QComboBox *>(QStringLiteral("BenutzerCombo"))->currentText(), QStringLiteral("Lager"));
@@ -139,9 +145,8 @@ TEST(LoginWindow, BarcodeLoginOfARestrictedUserGraysOutTheMenus)
 
 TEST(LoginWindow, WrongPasswordAsksAgainAndCancelAtStartClosesTheProgram)
 {
-    Window w({user("Chefin", "geheim", {})});
-    ui::TEinloggenForm *login = w.actions->EinloggenForm();
     int attempts = 0;
+    ui::TEinloggenForm *login = nullptr;
     std::function<void()> attempt = [&] {
         ++attempts;
         if (attempts == 1) {
@@ -157,8 +162,10 @@ TEST(LoginWindow, WrongPasswordAsksAgainAndCancelAtStartClosesTheProgram)
             QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("AbbrechenBtn")), Qt::LeftButton);
         }
     };
-    whenShown(login, attempt);
-    w.actions->startLogin();
+    Window w({user("Chefin", "geheim", {})}, [&](Window &started) {
+        login = started.actions->EinloggenForm();
+        whenShown(login, attempt);
+    });
     EXPECT_EQ(attempts, 2);
     EXPECT_EQ(w.actions->session().aktuser, 0);
     EXPECT_FALSE(w.form->isVisible()) << "nobody logged in: the main window closes";
@@ -166,14 +173,15 @@ TEST(LoginWindow, WrongPasswordAsksAgainAndCancelAtStartClosesTheProgram)
 
 TEST(LoginWindow, NewRestrictedUserThroughUserManagementThenDeletingTheLoggedInUser)
 {
-    Window w({user("Chefin", "geheim", {})});
-    ui::TEinloggenForm *login = w.actions->EinloggenForm();
-    whenShown(login, [&] {
-        login->Edit1->setCurrentText(QStringLiteral("Chefin"));
-        login->Edit2->setText(QStringLiteral("geheim"));
-        QTest::mouseClick(login->OKBtn, Qt::LeftButton);
+    Window w({user("Chefin", "geheim", {})}, [](Window &started) {
+        ui::TEinloggenForm *login = started.actions->EinloggenForm();
+        whenShown(login, [login] {
+            login->Edit1->setCurrentText(QStringLiteral("Chefin"));
+            login->Edit2->setText(QStringLiteral("geheim"));
+            QTest::mouseClick(login->OKBtn, Qt::LeftButton);
+        });
     });
-    w.actions->startLogin();
+    ui::TEinloggenForm *login = w.actions->EinloggenForm();
     ASSERT_EQ(w.actions->session().userName, QStringLiteral("Chefin"));
 
     // Add "Aushilfe" without the right to add articles; then delete "Chefin"
