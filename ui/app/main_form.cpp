@@ -347,6 +347,8 @@ void TMainForm::FormShow()
     addressActions_->openTables();
     userActions_->LoadBenutzer();
     userActions_->startLogin();
+    if (!isVisible())
+        return;  // the start login was cancelled and closed the window
     Timer2.start();
 }
 
