@@ -5,11 +5,26 @@
 #include "core/app/folders.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Drawing text onto pictures needs the font machinery of a GUI
+    // application, but never a display.
+    std::unique_ptr<QCoreApplication> app;
+    bool draws = false;
+    for (int i = 1; i < argc; ++i)
+        draws |= QByteArray(argv[i]) == "barcode";
+    if (draws) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QStringList args = QCoreApplication::arguments().mid(1);
     morvane::cli::CliContext context;
     if (args.size() >= 2 && args.front() == QLatin1String("--data")) {
         context.dataFolder = args[1];
