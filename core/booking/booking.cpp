@@ -5,6 +5,7 @@
 #include "core/articles/article_numbers.h"
 #include "core/articles/shared_access.h"
 #include "core/base/cp1252.h"
+#include "core/booking/booking_prompts.h"
 
 namespace morvane::booking {
 
@@ -138,7 +139,7 @@ JournalRecord buildRecord(const app::Workspace &ws, const BookingOptions &option
 }
 
 void writeProtocol(app::Workspace &ws, const BookingOptions &options, const Article &a, Direction direction,
-                   const JournalRecord &r)
+                   const JournalRecord &r, const PromptAnswers *prompts)
 {
     i18n::Translator &t = ws.translator;
     const bool issue = direction == Direction::Issue;
@@ -148,6 +149,9 @@ void writeProtocol(app::Workspace &ws, const BookingOptions &options, const Arti
     ws.addProtocolLine(t.message(3) + r[JAmount] + t.message(issue ? 4 : 7) + a.name + QStringLiteral(" (") + number
                        + t.message(issue ? 5 : 8) + r[JNewAmount] + t.message(6) + r[JDate] + QStringLiteral(" / ")
                        + r[JTime]);
+    if (prompts)
+        for (const QString &line : promptProtocolLines(t, *prompts))
+            ws.addProtocolLine(line);
     for (int k = 0; k < 5; ++k) {
         const QString &text = a.field(articles::FreieSpalte1 + k);
         if (options.freeColumnInProtocol[k] && !text.isEmpty())
@@ -380,6 +384,8 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
     applyProducts(ws, a);
 
     out.record = buildRecord(ws, options, context, a, direction, now);
+    if (context.prompts)
+        applyPromptAnswers(*context.prompts, options, format, out.record, a);
     out.newStock = a.field(articles::Menge);
 
     // The journal first: if it cannot take the record, the row stays as it was.
@@ -407,7 +413,7 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
     SharedAccess::EndWriteMow(ws);
     out.result = BookingResult::Booked;
 
-    writeProtocol(ws, options, a, direction, out.record);
+    writeProtocol(ws, options, a, direction, out.record, context.prompts);
     if (newStock < minimum) {
         out.minimumUndercut = true;
         const QString line = ws.translator.message(9) + minimum.toString(format.decimalSeparator)

@@ -12,6 +12,8 @@ namespace morvane::booking {
 
 enum class Direction { Issue, Receipt };  // "Abgang" / "Zugang"
 
+struct PromptAnswers;  // booking_prompts.h
+
 // What the main window holds when a booking starts: the selected row, the
 // quantity field, the direction and the flags a caller sets around it.
 struct BookingContext {
@@ -35,6 +37,12 @@ struct BookingContext {
     QString supplier;
     QString pallet;
     QString storagePlace;
+
+    // The answers of the prompt phase (BookingPrompts::run), asked before
+    // the write phase so that no other workstation waits while somebody
+    // types. Their values go into the record, the row and the protocol; the
+    // caller takes quantity and direction from them into the fields above.
+    const PromptAnswers *prompts = nullptr;
 };
 
 enum class BookingResult {

@@ -1,0 +1,385 @@
+#include "core/booking/booking_prompts.h"
+
+#include "core/articles/article_numbers.h"
+
+namespace morvane::booking {
+
+namespace {
+
+using base::Decimal;
+
+// How many journal fields a prompt needs before it can be stored; a journal
+// that could not be upgraded has no room for it, so the prompt is skipped.
+int neededJournalFields(int code)
+{
+    switch (code) {
+    case PromptBatch: return JBatchNo + 1;
+    case PromptCustomer: return JCustomer + 1;
+    case PromptPrice: return JPrice + 1;
+    case PromptCostCentre: return JCostcenter + 1;
+    case PromptSerialNo: return JSerialNo + 1;
+    case PromptDelivDate: return JDelivDate + 1;
+    case PromptDelNoteNo: return JDelNoteNo + 1;
+    case PromptFreeText: return JFreetext + 1;
+    case PromptPallet: return JPallet + 1;
+    case PromptStoragePlace: return JArea + 1;
+    default: return 0;
+    }
+}
+
+QString money(Decimal value, int places, const base::FormatSettings &format)
+{
+    return value.roundedHalfEven(places).toFixed(places, format.decimalSeparator);
+}
+
+QString rightTrimmed(QString s)
+{
+    while (!s.isEmpty() && s.back() == u' ')
+        s.chop(1);
+    return s;
+}
+
+}  // namespace
+
+int promptNameMessage(int code)
+{
+    static constexpr int numbers[] = {0, 82, 180, 51, 90, 167, 168, 98, 184, 185, 237, 228};
+    return code >= 1 && code <= kPromptCount ? numbers[code] : 0;
+}
+
+QString BookingPrompts::caption(int code)
+{
+    switch (code) {
+    case PromptQuantity: return QStringLiteral("Menge eingeben");
+    case PromptBatch: return QStringLiteral("Chargennummer eingeben");
+    case PromptCustomer: return QStringLiteral("Kunde eingeben");
+    case PromptCostCentre: return QStringLiteral("Kostenstelle eingeben");
+    case PromptDelNoteNo: return QStringLiteral("Lieferscheinnummer eingeben");
+    case PromptFreeText: return QStringLiteral("Freien Text eingeben");
+    case PromptSerialNo: return QStringLiteral("Seriennummer eingeben");
+    case PromptPallet: return QStringLiteral("Palettennummer");
+    case PromptStoragePlace: return QStringLiteral("Stellplatz");
+    case PromptDelivDate: return QStringLiteral("Lieferdatum eingeben");
+    case PromptPrice: return QStringLiteral("Preis eingeben");
+    default: return {};
+    }
+}
+
+QString BookingPrompts::label(int code)
+{
+    switch (code) {
+    case PromptQuantity: return QStringLiteral("Menge:");
+    case PromptBatch: return QStringLiteral("Chargennummer:");
+    case PromptCustomer: return QStringLiteral("Kunde:");
+    case PromptCostCentre: return QStringLiteral("Kostenstelle:");
+    case PromptDelNoteNo: return QStringLiteral("Lieferscheinnummer:");
+    case PromptFreeText: return QStringLiteral("Freier Text:");
+    case PromptSerialNo: return QStringLiteral("Seriennummer:");
+    case PromptPallet: return QStringLiteral("Palettennummer:");
+    case PromptStoragePlace: return QStringLiteral("Stellplatz:");
+    case PromptDelivDate: return QStringLiteral("Lieferdatum:");
+    case PromptPrice: return QStringLiteral("Preis:");
+    default: return {};
+    }
+}
+
+bool BookingPrompts::applies(int code, const PromptRequest &request) const
+{
+    if (code < 1 || code > kPromptCount)
+        return false;
+    if (request.journalFieldCount < neededJournalFields(code))
+        return false;
+    const Direction d = request.direction;
+    const bool issue = d == Direction::Issue;
+    switch (code) {
+    case PromptQuantity:
+        return !request.autobooking && switches_.on(code, d);
+    case PromptBatch:
+        return !request.autobooking && !request.lieferscheineerfassen && switches_.on(code, d);
+    case PromptCustomer: {
+        if (request.autobooking || (request.cashRegisterVisible && request.cashRegisterAsksCustomer))
+            return false;
+        bool marked = false;
+        if (issue && request.row >= 0 && request.row < int(ws_.articles.size()))
+            marked = !ws_.articles[std::size_t(request.row)].field(articles::KundeEintragen).isEmpty();
+        return switches_.on(code, d) || marked;
+    }
+    case PromptCostCentre:
+        return !request.autobooking && !(request.cashRegisterVisible && request.cashRegisterAsksCostCentre)
+            && switches_.on(code, d);
+    case PromptStoragePlace:
+        if (request.autobooking)
+            return request.autobookingneedstellplatz;
+        return switches_.on(code, d) || request.autostellplatz;
+    case PromptDelivDate:
+        return !request.autobooking && !request.lieferscheineerfassen && switches_.on(code, d);
+    case PromptPrice:
+        return !request.autobooking && !request.cashRegisterVisible && switches_.on(code, d);
+    default:  // delivery-note number, free text, serial number, pallet
+        return !request.autobooking && switches_.on(code, d);
+    }
+}
+
+std::optional<QString> BookingPrompts::askText(int code, const QString &preset)
+{
+    i18n::Translator &t = ws_.translator;
+    return ws_.prompter->askText({0, t.translate(label(code)), t.translate(caption(code)), base::Icon::Question},
+                                 preset);
+}
+
+void BookingPrompts::informInvalid(const QString &text)
+{
+    ws_.prompter->inform({0, ws_.translator.translate(text), {}, base::Icon::Error});
+}
+
+// One prompt; false when the user cancelled it.
+bool BookingPrompts::ask(int code, const PromptRequest &request, PromptAnswers &answers, PromptMemory &next)
+{
+    auto plain = [&](QString &remembered, QString &answer) {
+        const auto text = askText(code, remembered);
+        if (!text)
+            return false;
+        remembered = *text;
+        answer = *text;
+        return true;
+    };
+    switch (code) {
+    case PromptQuantity:
+        for (QString preset = quantityText(answers.quantity, options_, ws_.format);;) {
+            const auto text = askText(code, preset);
+            if (!text)
+                return false;
+            // checkQuantity tells the user why a quantity cannot be booked.
+            if (const auto q = checkQuantity(ws_, *text, options_)) {
+                answers.quantity = *q;
+                next.quantity = *text;
+                return true;
+            }
+            preset = *text;
+        }
+    case PromptBatch:
+        return plain(next.batch, answers.batch);
+    case PromptCustomer:
+        // In an ask-only-once series the first answer serves every booking.
+        if (next.showkundeonlyonce && !next.isthefirstkunde) {
+            answers.customer = next.customer;
+            return true;
+        }
+        for (QString preset = next.customer;;) {
+            const auto text = askText(code, preset);
+            if (!text)
+                return false;
+            if (switches_.customerRequired && text->isEmpty()) {
+                ws_.inform(249, base::Icon::Error);
+                preset = *text;
+                continue;
+            }
+            next.customer = answers.customer = *text;
+            if (next.showkundeonlyonce)
+                next.isthefirstkunde = false;
+            return true;
+        }
+    case PromptCostCentre:
+        if (next.showkostenonlyonce && !next.isthefirstkosten) {
+            answers.costCentre = next.costCentre;
+            return true;
+        }
+        if (!plain(next.costCentre, answers.costCentre))
+            return false;
+        if (next.showkostenonlyonce)
+            next.isthefirstkosten = false;
+        return true;
+    case PromptDelNoteNo:
+        return plain(next.delNoteNo, answers.delNoteNo);
+    case PromptFreeText:
+        return plain(next.freeText, answers.freeText);
+    case PromptSerialNo:
+        return plain(next.serialNo, answers.serialNo);
+    case PromptPallet:
+        return plain(next.pallet, answers.pallet);
+    case PromptStoragePlace: {
+        QString place = next.storagePlace;
+        if (!request.autostellplatz) {
+            const QStringList choices = storagePlaceChoices(ws_, request.row);
+            const auto text = askText(code, choices.isEmpty() ? next.storagePlace : choices.front());
+            if (!text)
+                return false;
+            place = *text;
+        }
+        if (request.direction == Direction::Issue && request.row >= 0 && request.row < int(ws_.articles.size())
+            && !checkstellplatz(ws_, place, ws_.articles[std::size_t(request.row)], answers.quantity))
+            return false;
+        next.storagePlace = answers.storagePlace = place;
+        return true;
+    }
+    case PromptDelivDate:
+        for (QString preset = next.delivDate.isEmpty() ? ws_.format.formatDate(ws_.clock.today()) : next.delivDate;;) {
+            const auto text = askText(code, preset);
+            if (!text)
+                return false;
+            if (const auto date = ws_.format.parseDate(text->trimmed())) {
+                answers.delivDate = *date;
+                next.delivDate = *text;
+                return true;
+            }
+            informInvalid(QStringLiteral("Bitte geben Sie ein gültiges Datum ein."));
+            preset = *text;
+        }
+    case PromptPrice:
+        for (QString preset = next.price;;) {
+            const auto text = askText(code, preset);
+            if (!text)
+                return false;
+            if (const auto price = Decimal::parse(*text, ws_.format)) {
+                answers.price = *price;
+                next.price = *text;
+                return true;
+            }
+            informInvalid(QStringLiteral("Bitte geben Sie einen gültigen Preis ein."));
+            preset = *text;
+        }
+    default:
+        return true;
+    }
+}
+
+PromptAnswers BookingPrompts::run(const PromptRequest &request)
+{
+    PromptAnswers answers;
+    answers.quantity = request.quantity;
+    answers.direction = request.direction;
+    // The dialogs keep what was typed only when the whole phase went through.
+    PromptMemory next = memory_;
+    const auto &order = ws_.articleSettings.abfragen;
+    int ran = 0;
+    for (int position = 0; position < kPromptPositions && position < int(order.size()); ++position) {
+        const int code = order[std::size_t(position)];
+        // A code twice in the order asks once: the second place has nothing left to ask.
+        if (!applies(code, request) || answers.asked[std::size_t(code)])
+            continue;
+        answers.asked[std::size_t(code)] = true;
+        answers.order[std::size_t(ran++)] = code;
+        if (!ask(code, request, answers, next)) {
+            answers.status = PromptStatus::Cancelled;
+            return answers;
+        }
+    }
+    memory_ = next;
+    return answers;
+}
+
+QStringList storagePlaceChoices(app::Workspace &ws, int row)
+{
+    QStringList places;
+    if (row < 0 || row >= int(ws.articles.size()))
+        return places;
+    for (const JournalRecord &r : readJournal(ws)) {
+        const QString place = rightTrimmed(r[JArea]);
+        if (place.isEmpty() || places.contains(place))
+            continue;
+        if (findJournalArticle(ws.articles, r) == row)
+            places << place;
+    }
+    return places;
+}
+
+Decimal storagePlaceBalance(app::Workspace &ws, const QString &place, const QString &name, const QString &artNo,
+                            const QString &barcode)
+{
+    Decimal sum;
+    for (const JournalRecord &r : readJournal(ws)) {
+        if (rightTrimmed(r[JArea]) != place || rightTrimmed(r[JArticle]) != name
+            || rightTrimmed(r[JBarcode]) != barcode || rightTrimmed(r[JArtNo]) != artNo)
+            continue;
+        const auto amount = Decimal::parse(r[JAmount].trimmed(), ws.format);
+        if (!amount)
+            continue;
+        if (isReceiptKind(rightTrimmed(r[JKind])))
+            sum += *amount;
+        else
+            sum -= *amount;
+    }
+    return sum;
+}
+
+bool checkstellplatz(app::Workspace &ws, const QString &place, const articles::Article &article, Decimal quantity)
+{
+    const Decimal held = storagePlaceBalance(ws, place, article.name,
+                                             articles::GetFirstartnr(article.field(articles::ArtikelNr)),
+                                             article.field(articles::Barcode));
+    if (quantity <= held)
+        return true;
+    i18n::Translator &t = ws.translator;
+    const base::Message m{235, t.message(235) + u' ' + held.toString(ws.format.decimalSeparator), t.message(236),
+                          base::Icon::Error};
+    return ws.prompter->ask(m, base::Buttons::YesNoCancel) == base::Answer::Yes;
+}
+
+void applyPromptAnswers(const PromptAnswers &answers, const BookingOptions &options,
+                        const base::FormatSettings &format, JournalRecord &record, articles::Article &article)
+{
+    const bool issue = answers.direction == Direction::Issue;
+    if (answers.applies(PromptBatch)) {
+        article.field(articles::Chargennr) = answers.batch;
+        record[JBatchNo] = answers.batch;
+    }
+    if (answers.applies(PromptCustomer))
+        record[JCustomer] = answers.customer;
+    if (answers.applies(PromptCostCentre))
+        record[JCostcenter] = answers.costCentre;
+    if (answers.applies(PromptDelNoteNo))
+        record[JDelNoteNo] = answers.delNoteNo;
+    if (answers.applies(PromptFreeText))
+        record[JFreetext] = answers.freeText;
+    if (answers.applies(PromptPallet))
+        record[JPallet] = answers.pallet;
+    if (answers.applies(PromptStoragePlace))
+        record[JArea] = answers.storagePlace;
+    if (answers.applies(PromptDelivDate) && answers.delivDate.isValid())
+        record[JDelivDate] = answers.delivDate.toString(QStringLiteral("dd.MM.yyyy"));
+    if (answers.applies(PromptSerialNo)) {
+        record[JSerialNo] = answers.serialNo;
+        QString &serials = article.field(articles::Seriennummern);
+        if (issue) {
+            QStringList lines = articles::numberLines(serials);
+            lines.removeAll(answers.serialNo);
+            serials = lines.join(QStringLiteral("\r\n"));
+        } else {
+            serials = serials.isEmpty() ? answers.serialNo : serials + QStringLiteral("\r\n") + answers.serialNo;
+        }
+    }
+    if (answers.applies(PromptPrice) && answers.price) {
+        // The entered price is the value of the whole booking, as typed: it
+        // is not multiplied by the quantity.
+        const int places = options.threePriceDecimals ? 3 : 2;
+        const Decimal price = answers.price->roundedHalfEven(places);
+        const Decimal rate = Decimal::parse(record[JVatRate], format).value_or(Decimal());
+        const auto vat = (price * rate).dividedBy(rate + Decimal::fromInt(100));
+        if (issue) {
+            record[JPrice] = money(price, places, format);
+            record[JVat2] = vat ? money(*vat, 2, format) : QString();
+            if (const auto buying = Decimal::parse(record[JBuyingPrice], format))
+                record[JProfit] = money(price - *buying, places, format);
+        } else {
+            record[JBuyingPrice] = money(price, places, format);
+            record[JVat] = vat ? money(*vat, 2, format) : QString();
+        }
+    }
+}
+
+QStringList promptProtocolLines(i18n::Translator &translator, const PromptAnswers &answers)
+{
+    const std::pair<int, const QString *> lines[] = {
+        {PromptCustomer, &answers.customer},     {PromptCostCentre, &answers.costCentre},
+        {PromptSerialNo, &answers.serialNo},     {PromptPallet, &answers.pallet},
+        {PromptStoragePlace, &answers.storagePlace}, {PromptBatch, &answers.batch},
+        {PromptDelNoteNo, &answers.delNoteNo},   {PromptFreeText, &answers.freeText},
+    };
+    QStringList out;
+    for (const auto &[code, value] : lines)
+        if (answers.applies(code))
+            out << translator.message(promptNameMessage(code)) + QStringLiteral(": ") + *value;
+    return out;
+}
+
+}  // namespace morvane::booking
