@@ -66,7 +66,8 @@ Dictionary::LoadStatus Dictionary::parse(QByteArrayView bytes)
     const auto slotCount = reader.readInt32();
     const auto count = reader.readInt32();
     LoadStatus status = LoadStatus::Loaded;
-    if (!slotCount || !count || *slotCount < 0 || *count < 0) {
+    // Entries without slots would cost memory without costing file bytes.
+    if (!slotCount || !count || *slotCount < 0 || *count < 0 || (*slotCount == 0 && *count > 0)) {
         status = LoadStatus::Corrupted;
     } else {
         // Every text takes at least its 4-byte length: a count the file cannot

@@ -73,6 +73,10 @@ TEST(Dictionary, FileRoundTripAndDamagedFiles)
     EXPECT_EQ(back.size(), 1);
     for (qsizetype cut = 0; cut < bytes.size(); ++cut)
         back.parse(bytes.left(cut));
+
+    // Millions of entries without slots take no bytes in the file.
+    EXPECT_EQ(back.parse(QByteArray("\x00\x00\x00\x00\x01\x00\x00\x01", 8)), Dictionary::LoadStatus::Corrupted);
+    EXPECT_EQ(back.size(), 0);
 }
 
 TEST(Dictionary, CorruptFileIsKeptAsideAndAnnounced)
