@@ -202,3 +202,27 @@ TEST(MainForm, CheckMarksAndStyleSurviveARestart)
     EXPECT_EQ(form->workspace().format.shortDateFormat, QStringLiteral("dd.MM.yyyy"));
     menuAction(*form, "Windows")->trigger();  // leave the default look for the tests after this one
 }
+
+TEST(MainForm, ReorderedColumnsShowTheSameValuesAfterARestart)
+{
+    Fixture fixture({test::makeArticle(u"Mutter"_qs, {{ArtikelNr, u"A-7"_qs}, {Barcode, u"4001"_qs}})});
+    {
+        auto form = fixture.start();
+        // Move "Artikel Nr." one down in the reorder dialog and confirm.
+        QTimer::singleShot(0, [] {
+            QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
+            QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_TRUE(dialog);
+            dialog->findChild<QPushButton *>(QStringLiteral("NachUntenBtn"))->click();
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        menuAction(*form, "Spalten umsortieren...")->trigger();
+        form->close();
+    }
+    auto form = fixture.start();
+    const auto *model = form->articleModel();
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Barcode"));
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Artikel Nr."));
+    EXPECT_EQ(model->data(model->index(0, 1), Qt::DisplayRole).toString(), QStringLiteral("4001"));
+    EXPECT_EQ(model->data(model->index(0, 2), Qt::DisplayRole).toString(), QStringLiteral("A-7"));
+}
