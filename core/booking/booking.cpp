@@ -385,7 +385,7 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
 
     out.record = buildRecord(ws, options, context, a, direction, now);
     if (context.prompts)
-        applyPromptAnswers(*context.prompts, options, format, out.record, a);
+        applyPromptAnswers(*context.prompts, direction, options, format, out.record, a);
     out.newStock = a.field(articles::Menge);
 
     // The journal first: if it cannot take the record, the row stays as it was.

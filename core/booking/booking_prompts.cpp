@@ -315,10 +315,10 @@ bool checkstellplatz(app::Workspace &ws, const QString &place, const articles::A
     return ws.prompter->ask(m, base::Buttons::YesNoCancel) == base::Answer::Yes;
 }
 
-void applyPromptAnswers(const PromptAnswers &answers, const BookingOptions &options,
+void applyPromptAnswers(const PromptAnswers &answers, Direction booked, const BookingOptions &options,
                         const base::FormatSettings &format, JournalRecord &record, articles::Article &article)
 {
-    const bool issue = answers.direction == Direction::Issue;
+    const bool issue = booked == Direction::Issue;
     if (answers.applies(PromptBatch)) {
         article.field(articles::Chargennr) = answers.batch;
         record[JBatchNo] = answers.batch;

@@ -161,8 +161,10 @@ bool checkstellplatz(app::Workspace &ws, const QString &place, const articles::A
 
 // Puts the answers into the record just built for the booking and into the
 // booked article: prompt fields, the entered price (with its VAT and the
-// profit), the batch number and the serial numbers.
-void applyPromptAnswers(const PromptAnswers &answers, const BookingOptions &options,
+// profit), the batch number and the serial numbers. `booked` is the
+// direction actually booked, which the stock may have turned after the
+// prompts were asked.
+void applyPromptAnswers(const PromptAnswers &answers, Direction booked, const BookingOptions &options,
                         const base::FormatSettings &format, JournalRecord &record, articles::Article &article);
 
 // The protocol lines of the answers, after the movement line: the customer,

@@ -381,6 +381,20 @@ TEST_F(Prompts, BalanceCountsOnlyTheArticleOnThatPlace)
     EXPECT_EQ(storagePlaceBalance(ws(), s("C3"), s("Schraube"), s("7"), s("4000001")), dec("0"));
     EXPECT_EQ(storagePlaceChoices(ws(), 0), QStringList({s("A1"), s("B2")}));
     EXPECT_EQ(storagePlaceChoices(ws(), 1), QStringList({s("A1")}));
+
+    // Sales kinds: "S" counts as a receipt, "V" as an issue.
+    c.row = 0;
+    c.cashRegisterVisible = true;
+    c.quantity = dec("5");
+    ASSERT_EQ(buche(ws(), settings::Session(), {}, c).result, BookingResult::Booked);
+    c.direction = Direction::Issue;
+    c.quantity = dec("0,5");
+    ASSERT_EQ(buche(ws(), settings::Session(), {}, c).result, BookingResult::Booked);
+    const auto journal = readJournal(ws());
+    ASSERT_GE(journal.size(), 2u);
+    EXPECT_EQ(journal[journal.size() - 2][JKind].trimmed(), s("S"));
+    EXPECT_EQ(journal.back()[JKind].trimmed(), s("V"));
+    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), s("Schraube"), s("7"), s("4000001")), dec("6,5"));
 }
 
 TEST_F(Prompts, ScannedPlaceIsCheckedButNotAsked)
@@ -418,8 +432,7 @@ TEST_F(Prompts, AnswersGoIntoTheRecordAndTheArticle)
     r[JPrice] = s("20,00");
     r[JBuyingPrice] = s("6,00");
     Article art = makeArticle(s("Schraube"), {{Seriennummern, s("S1\r\nS2\r\nS3\r\nS2")}});
-    a.direction = Direction::Issue;
-    applyPromptAnswers(a, options, ws().format, r, art);
+    applyPromptAnswers(a, Direction::Issue, options, ws().format, r, art);
     EXPECT_EQ(r[JBatchNo], s("C1"));
     EXPECT_EQ(art.field(Chargennr), s("C1"));
     EXPECT_EQ(r[JCustomer], s("Meier"));
@@ -436,11 +449,10 @@ TEST_F(Prompts, AnswersGoIntoTheRecordAndTheArticle)
     EXPECT_EQ(r[JBuyingPrice], s("6,00"));
     EXPECT_EQ(art.field(Seriennummern), s("S1\r\nS3"));
 
-    a.direction = Direction::Receipt;
     JournalRecord r2;
     r2[JVatRate] = s("19,00");
     r2[JPrice] = s("20,00");
-    applyPromptAnswers(a, options, ws().format, r2, art);
+    applyPromptAnswers(a, Direction::Receipt, options, ws().format, r2, art);
     EXPECT_EQ(r2[JBuyingPrice], s("10,00"));
     EXPECT_EQ(r2[JVat], s("1,60"));
     EXPECT_EQ(r2[JPrice], s("20,00"));
@@ -458,7 +470,7 @@ TEST_F(Prompts, PromptsThatDidNotApplyLeaveTheRecord)
     r[JBatchNo] = s("alt");
     Article art = makeArticle(s("Schraube"), {{Chargennr, s("alt")}});
     const JournalRecord before = r;
-    applyPromptAnswers(a, options, ws().format, r, art);
+    applyPromptAnswers(a, Direction::Issue, options, ws().format, r, art);
     EXPECT_EQ(r, before);
     EXPECT_EQ(art.field(Chargennr), s("alt"));
 }
