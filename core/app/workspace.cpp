@@ -32,6 +32,14 @@ void Workspace::addProtocolLine(const QString &line)
         protocolListener(line);
 }
 
+QString Workspace::readProtocol() const
+{
+    QFile file(dataFile(files.protokolltxt));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return base::Cp1252::decode(file.readAll());
+}
+
 i18n::Dictionary::LoadStatus Workspace::loadDictionary()
 {
     QString path = folders.appdatapath + QStringLiteral("translate.dat");

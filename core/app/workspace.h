@@ -60,6 +60,8 @@ public:
     // (the main window's protocol memo).
     void addProtocolLine(const QString &line);
     std::function<void(const QString &)> protocolListener;
+    // The warehouse's protocol file as text; empty when there is none.
+    QString readProtocol() const;
 
     // Loads "translate.dat" (per-user copy, else the program folder's).
     i18n::Dictionary::LoadStatus loadDictionary();

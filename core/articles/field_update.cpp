@@ -1,6 +1,7 @@
 #include "core/articles/field_update.h"
 
 #include "core/articles/article_io.h"
+#include "core/articles/article_numbers.h"
 #include "core/articles/column_titles.h"
 #include "core/articles/shared_access.h"
 
@@ -22,13 +23,8 @@ std::optional<int> fieldFromText(const QString &text)
 int findArticleByNumber(const ArticleList &articles, const QString &number)
 {
     for (std::size_t i = 0; i < articles.size(); ++i) {
-        const QString &numbers = articles[i].field(ArtikelNr);
-        for (QStringView line : QStringView(numbers).split(u'\n')) {
-            if (line.endsWith(u'\r'))
-                line.chop(1);
-            if (line == number)
-                return int(i);
-        }
+        if (checkartnr(articles[i].field(ArtikelNr), number))
+            return int(i);
     }
     return -1;
 }

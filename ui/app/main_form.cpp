@@ -5,7 +5,6 @@
 #include "core/articles/article_io.h"
 #include "core/articles/article_sort.h"
 #include "core/articles/shared_access.h"
-#include "core/base/cp1252.h"
 #include "core/i18n/message_table.h"
 #include "core/settings/admin_options_file.h"
 #include "core/settings/options_store.h"
@@ -360,10 +359,9 @@ void TMainForm::showDataFolder()
 
 void TMainForm::loadProtocol()
 {
-    QFile file(ws_->dataFile(ws_->files.protokolltxt));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    ProtokollMemo->setPlainText(base::Cp1252::decode(file.readAll()));
+    const QString protocol = ws_->readProtocol();
+    if (!protocol.isEmpty())
+        ProtokollMemo->setPlainText(protocol);
 }
 
 void TMainForm::applyColumnLayout()
