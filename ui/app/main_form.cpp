@@ -316,12 +316,10 @@ void TMainForm::FormShow()
     OpenFile(*ws_);
     articleActions_->BlendeSpaltenAus();
     settings::OptionsStore::LoadOptions(*ws_);
-    {
-        const QSignalBlocker block(this);  // no reaction to our own check mark
-        for (QAction *language : findChild<QMenu *>(QStringLiteral("Sprache1"))->actions()) {
-            if (language->property("slot").toInt() == ws_->options.language)
-                language->setChecked(true);
-        }
+    // Checking the item does not trigger it, so nothing is announced or saved.
+    for (QAction *language : findChild<QMenu *>(QStringLiteral("Sprache1"))->actions()) {
+        if (language->property("slot").toInt() == ws_->options.language)
+            language->setChecked(true);
     }
 
     for (int n = 1; n <= i18n::MessageTable::kCount; ++n)
