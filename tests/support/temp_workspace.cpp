@@ -1,5 +1,6 @@
 #include "support/temp_workspace.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace morvane::test {
@@ -8,6 +9,14 @@ TempWorkspace::TempWorkspace() : clock(QDateTime(QDate(2026, 12, 11), QTime(12, 
 {
     const QString folder = dir.path() + u'/';
     ws = std::make_unique<app::Workspace>(app::Folders{folder, folder, folder}, clock, prompter);
+}
+
+QMap<QString, QByteArray> TempWorkspace::folderBytes() const
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+        files.insert(name, readAll(path(name)));
+    return files;
 }
 
 articles::Article makeArticle(const QString &name, std::initializer_list<std::pair<int, QString>> fields)

@@ -3,6 +3,7 @@
 #include "core/app/workspace.h"
 #include "core/base/scripted_prompter.h"
 
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -15,6 +16,9 @@ struct TempWorkspace {
     TempWorkspace();
 
     QString path(const QString &name) const { return dir.filePath(name); }
+    // Every file of the data folder with its bytes, to show that a refused
+    // operation changed nothing.
+    QMap<QString, QByteArray> folderBytes() const;
 
     QTemporaryDir dir;
     base::FixedClock clock;

@@ -91,13 +91,7 @@ struct Prompts : ::testing::Test {
         return list;
     }
 
-    QMap<QString, QByteArray> folderBytes() const
-    {
-        QMap<QString, QByteArray> files;
-        for (const QString &name : QDir(t.dir.path()).entryList(QDir::Files))
-            files.insert(name, test::readAll(t.path(name)));
-        return files;
-    }
+    QMap<QString, QByteArray> folderBytes() const { return t.folderBytes(); }
 
     test::TempWorkspace t;
     PresetRecorder recorder{t.prompter};

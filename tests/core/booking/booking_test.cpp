@@ -60,14 +60,7 @@ struct Booking : ::testing::Test {
             .split(s("\r\n"), Qt::SkipEmptyParts);
     }
 
-    // Every file of the data folder with its bytes.
-    QMap<QString, QByteArray> folderBytes() const
-    {
-        QMap<QString, QByteArray> files;
-        for (const QString &name : QDir(t.dir.path()).entryList(QDir::Files))
-            files.insert(name, test::readAll(t.path(name)));
-        return files;
-    }
+    QMap<QString, QByteArray> folderBytes() const { return t.folderBytes(); }
 
     bool markerGone() const { return !QFile::exists(t.path(s("lagerschreibe.dat"))); }
 
