@@ -448,6 +448,35 @@ int findJournalArticle(const articles::ArticleList &list, const JournalRecord &r
     return -1;
 }
 
+BookingOutcome UndoBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
+                           const JournalRecord &record, const QString &userName)
+{
+    BookingOutcome out;
+    if (SharedAccess::changedOnDisk(ws))
+        articles::OpenFile(ws);
+    const int row = findJournalArticle(ws.articles, record);
+    if (row < 0)
+        return out;  // the article is gone: nothing to undo, as before
+    BookingContext context;
+    context.row = row;
+    context.quantity = numberOr0(record[JAmount], ws.format);
+    context.direction = isReceiptKind(record[JKind]) ? Direction::Issue : Direction::Receipt;
+    context.userName = userName;
+    context.autobooking = true;
+    context.customer = record[JCustomer];
+    context.costCentre = record[JCostcenter];
+    context.serialNo = record[JSerialNo];
+    context.lieferdate = record[JDelivDate];
+    context.supplier = record[JSupplier];
+    context.pallet = record[JPallet];
+    context.storagePlace = record[JArea];
+    // The undo books the opposite of the record, whatever direction the
+    // stock would choose now.
+    BookingOptions undoOptions = options;
+    undoOptions.autoDirectionByStock = false;
+    return buche(ws, session, undoOptions, context);
+}
+
 BookingOutcome UndoLastBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
                                const QString &userName)
 {
@@ -459,29 +488,7 @@ BookingOutcome UndoLastBooking(app::Workspace &ws, const settings::Session &sess
     const auto record = lastJournalRecord(ws);
     if (!record)
         return out;
-    if (SharedAccess::changedOnDisk(ws))
-        articles::OpenFile(ws);
-    const int row = findJournalArticle(ws.articles, *record);
-    if (row < 0)
-        return out;  // the article is gone: nothing to undo, as before
-    BookingContext context;
-    context.row = row;
-    context.quantity = numberOr0((*record)[JAmount], ws.format);
-    context.direction = isReceiptKind((*record)[JKind]) ? Direction::Issue : Direction::Receipt;
-    context.userName = userName;
-    context.autobooking = true;
-    context.customer = (*record)[JCustomer];
-    context.costCentre = (*record)[JCostcenter];
-    context.serialNo = (*record)[JSerialNo];
-    context.lieferdate = (*record)[JDelivDate];
-    context.supplier = (*record)[JSupplier];
-    context.pallet = (*record)[JPallet];
-    context.storagePlace = (*record)[JArea];
-    // The undo books the opposite of the record, whatever direction the
-    // stock would choose now.
-    BookingOptions undoOptions = options;
-    undoOptions.autoDirectionByStock = false;
-    return buche(ws, session, undoOptions, context);
+    return UndoBooking(ws, session, options, *record, userName);
 }
 
 }  // namespace morvane::booking

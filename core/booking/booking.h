@@ -80,6 +80,13 @@ std::optional<base::Decimal> checkQuantity(app::Workspace &ws, const QString &te
 BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
                      const BookingContext &context);
 
+// Books the opposite movement of one journal record for the article it
+// belongs to, with the record's customer, cost centre, serial number,
+// delivery date, supplier, pallet and place. Nothing when the article is
+// gone (result Invalid, no message).
+BookingOutcome UndoBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
+                           const JournalRecord &record, const QString &userName);
+
 // "Rückgängig": after message 161, books the opposite movement of the newest
 // journal record for the article it belongs to. The undone record stays.
 BookingOutcome UndoLastBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
