@@ -59,21 +59,6 @@ int relocate(const articles::ArticleList &list, int row, const Article &seen)
 }
 
 // A value as a journal field of the text width keeps it.
-QString asStored(const QString &value)
-{
-    QString s = base::Cp1252::decode(base::Cp1252::encode(value)).left(kJournalTextWidth);
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
-    return s;
-}
-
-QString rightTrimmed(QString s)
-{
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
-    return s;
-}
-
 JournalRecord buildRecord(const app::Workspace &ws, const BookingOptions &options, const BookingContext &context,
                           const Article &a, Direction direction, const QDateTime &now)
 {
@@ -431,20 +416,9 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
 
 int findJournalArticle(const articles::ArticleList &list, const JournalRecord &record)
 {
-    const QString name = rightTrimmed(record[JArticle]);
-    const QString barcode = rightTrimmed(record[JBarcode]);
-    const QString number = rightTrimmed(record[JArtNo]);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const Article &a = list[i];
-        if (asStored(a.name) != name || asStored(a.field(articles::Barcode)) != barcode)
-            continue;
-        const QString &numbers = a.field(articles::ArtikelNr);
-        bool numberMatches = number.isEmpty() && articles::GetFirstartnr(numbers).isEmpty();
-        for (const QString &line : articles::numberLines(numbers))
-            numberMatches = numberMatches || asStored(line) == number;
-        if (numberMatches)
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (recordBelongsTo(record, list[i]))
             return int(i);
-    }
     return -1;
 }
 

@@ -32,13 +32,6 @@ QString money(Decimal value, int places, const base::FormatSettings &format)
     return value.roundedHalfEven(places).toFixed(places, format.decimalSeparator);
 }
 
-QString rightTrimmed(QString s)
-{
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
-    return s;
-}
-
 }  // namespace
 
 int promptNameMessage(int code)

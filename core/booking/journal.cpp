@@ -1,11 +1,40 @@
 #include "core/booking/journal.h"
 
+#include "core/articles/article_numbers.h"
+#include "core/base/cp1252.h"
 #include "core/dbase/dbf_error.h"
 #include "core/dbase/table.h"
 
 #include <QFileInfo>
 
 namespace morvane::booking {
+
+QString asStored(const QString &value)
+{
+    return rightTrimmed(base::Cp1252::decode(base::Cp1252::encode(value)).left(kJournalTextWidth));
+}
+
+QString rightTrimmed(QString value)
+{
+    while (!value.isEmpty() && value.back() == u' ')
+        value.chop(1);
+    return value;
+}
+
+bool recordBelongsTo(const JournalRecord &record, const articles::Article &article)
+{
+    if (asStored(article.name) != rightTrimmed(record[JArticle])
+        || asStored(article.field(articles::Barcode)) != rightTrimmed(record[JBarcode]))
+        return false;
+    const QString number = rightTrimmed(record[JArtNo]);
+    const QString &numbers = article.field(articles::ArtikelNr);
+    if (number.isEmpty() && articles::GetFirstartnr(numbers).isEmpty())
+        return true;
+    for (const QString &line : articles::numberLines(numbers))
+        if (asStored(line) == number)
+            return true;
+    return false;
+}
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/workspace.h"
+#include "core/articles/article.h"
 #include "core/dbase/field.h"
 
 #include <QString>
@@ -56,6 +57,19 @@ dbase::FieldList journalFields();
 
 // Receipt kinds are "+" and "S", issue kinds "-" and "V".
 inline bool isReceiptKind(const QString &kind) { return kind == u"+" || kind == u"S"; }
+
+// A text as a journal field keeps it: CP1252, at most 45 characters,
+// trailing blanks dropped (the table pads with blanks).
+QString asStored(const QString &value);
+// A field value without the table's padding.
+QString rightTrimmed(QString value);
+
+// Whether a journal record belongs to an article: name, barcode and one line
+// of "Artikel Nr." equal as the journal stores them, so a value cut at the
+// 45-character field width matches the longer original and nothing else.
+// An empty "Artikel Nr." matches an empty `Art.no.`. The one rule for undo,
+// filters, storage places, evaluations and the reconstruction.
+bool recordBelongsTo(const JournalRecord &record, const articles::Article &article);
 
 // One append to the journal of the current warehouse. An older journal with
 // fewer fields is first rebuilt to the full layout (the previous generation
