@@ -172,7 +172,7 @@ void TMainForm::buildLayout()
     booking->addWidget(hint);
     button(BookingPanel, booking, QStringLiteral("Mehrere Barcodes..."), "MehrereBarcodesBtn");
     button(BookingPanel, booking, QStringLiteral("Kasse..."), "KasseBtn");
-    BookingPanel->setVisible(false);
+    setDeliveredVisible(BookingPanel, false);
     layout->addWidget(BookingPanel);
 
     model_ = new ArticleTableModel(*ws_, this);
@@ -205,7 +205,7 @@ void TMainForm::buildLayout()
     ProtokollMemo->setObjectName(QStringLiteral("ProtokollMemo"));
     ProtokollMemo->setPlainText(QStringLiteral("Protokoll"));
     ProtokollMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ProtokollMemo->setVisible(false);
+    setDeliveredVisible(ProtokollMemo, false);
 
     Splitter1 = new QSplitter(Qt::Vertical, central);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -235,7 +235,7 @@ void TMainForm::buildLayout()
     users->addWidget(BenutzerCombo);
     button(BottomBookingPanel, users, QStringLiteral("Benutzer..."), "BenutzerBearbeiten");
     button(BottomBookingPanel, users, QStringLiteral("Ausloggen"), "AusloggenBtn");
-    BottomBookingPanel->setVisible(false);
+    setDeliveredVisible(BottomBookingPanel, false);
     bottomLayout->addWidget(BottomBookingPanel);
     bottomLayout->addStretch();
     layout->addWidget(bottom);
@@ -268,6 +268,7 @@ void TMainForm::connectMenu()
     connect(action("Drucker einrichten"), &QAction::triggered, this, &TMainForm::Druckereinrichten1Click);
     connect(action("Übersetzen..."), &QAction::triggered, this, &TMainForm::bersetzen1Click);
     connect(action("Administrator Menü..."), &QAction::triggered, this, &TMainForm::AdministratorMen1Click);
+    connect(action("Alle Funktionen anzeigen"), &QAction::toggled, this, [this](bool on) { showAllFunctions(this, on); });
     connect(action("Deutsches Datums und Zahlenformat immer verwenden (System Einstellungen gelten nicht)"),
             &QAction::toggled, this, &TMainForm::GermanFormatCheckClick);
     for (const QString &style : styleNames())

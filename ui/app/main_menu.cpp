@@ -8,6 +8,8 @@ namespace morvane::ui {
 
 namespace {
 
+const char *const kDeliveredHidden = "deliveredHidden";
+
 enum Flags : unsigned {
     Shown = 0,
     Hidden = 1,
@@ -23,7 +25,7 @@ public:
     {
         QAction *action = menu_->addAction(caption);
         action->setObjectName(uniqueName(caption));
-        action->setVisible(!(flags & Hidden));
+        setDeliveredVisible(action, !(flags & Hidden));
         if (flags & (Checkable | Checked)) {
             action->setCheckable(true);
             action->setChecked(flags & Checked);
@@ -42,7 +44,7 @@ public:
         QMenu *sub = menu_->addMenu(caption);
         sub->setObjectName(uniqueName(caption));
         sub->menuAction()->setObjectName(sub->objectName() + QStringLiteral("Action"));
-        sub->menuAction()->setVisible(!(flags & Hidden));
+        setDeliveredVisible(sub->menuAction(), !(flags & Hidden));
         return MenuBuilder(window_, sub);
     }
 
@@ -76,7 +78,7 @@ MenuBuilder topMenu(QMainWindow *window, const QString &caption, unsigned flags 
     QMenu *menu = window->menuBar()->addMenu(caption);
     menu->setObjectName(menuItemName(caption));
     menu->menuAction()->setObjectName(menu->objectName() + QStringLiteral("Action"));
-    menu->menuAction()->setVisible(!(flags & Hidden));
+    setDeliveredVisible(menu->menuAction(), !(flags & Hidden));
     return MenuBuilder(window, menu);
 }
 
@@ -131,6 +133,12 @@ void settingsMenu(QMainWindow *w)
     columns.item(QString::fromUtf8("Inhalt der 1. freien Spalte für neue Artikel voreinstellen..."));
 
     MenuBuilder after = m.submenu(QStringLiteral("Nach dem Buchen"), Hidden);
+    for (const char *caption : {"Chargennummer beim Zubuchen aus Datum und Artikelnummer erzeugen",
+                                "Chargennummer beim Wegbuchen aus Datum und Artikelnummer erzeugen",
+                                "Haltbarkeitsdatum beim Zubuchen aus Datum und Haltbarkeit berechnen",
+                                "Haltbarkeitsdatum beim Wegbuchen aus Datum und Haltbarkeit berechnen"})
+        after.item(QString::fromUtf8(caption), Checkable);
+    after.separator();
     after.beginGroup();
     after.item(QStringLiteral("Menge belassen"), Checked);
     after.item(QStringLiteral("Menge auf 0 voreinstellen und so neue Mengeneingabe erzwingen"));
@@ -139,11 +147,14 @@ void settingsMenu(QMainWindow *w)
     after.endGroup();
     MenuBuilder prompts = m.submenu(QStringLiteral("Beim Buchen einzugeben"), Hidden);
     for (const char *caption : {"Kunde", "Kostenstelle", "Seriennummer", "Chargennummer", "Lieferdatum", "Preis",
-                                "Lieferscheinnummer", "Freitext", "Palettennummer", "Lagerplatz"}) {
+                                "Lieferscheinnummer", "Freitext", "Palettennummer", "Stellplatz"}) {
         prompts.item(QString::fromUtf8(caption) + QStringLiteral(" beim Abbuchen eingeben"), Checkable);
         prompts.item(QString::fromUtf8(caption) + QStringLiteral(" beim Zubuchen eingeben"), Checkable);
     }
     prompts.item(QStringLiteral("Menge nach dem Scannen des Barcodes eingeben"), Checkable);
+    prompts.separator();
+    prompts.item(QStringLiteral("Reihenfolge der Abfragen festlegen..."));
+    prompts.item(QStringLiteral("Reihenfolge der Abfragen auf Voreinstellung setzen..."));
     for (const char *caption : {"Keine Warnung beim Unterschreiten der Mindestmenge",
                                 "Beim Abbuchen automatisch Barcode Etikett drucken",
                                 "Zeige Barcode Konfigurationsfenster beim automatischen Barcode Drucken",
@@ -195,10 +206,12 @@ void settingsMenu(QMainWindow *w)
                                 "Beim Unterschreiten der Mindestmenge Bestell Email aufrufen",
                                 "EK-Preis nicht in Bestellemail aufführen",
                                 "Bestellliste mit Hersteller statt Lieferant drucken",
+                                "Kunde nur einmal eingeben für alle Buchungen einer Textdatei",
                                 "Kostenstelle nur einmal eingeben für alle Buchungen einer Textdatei",
                                 "Lieferanten Artikelnummer soll auch eine Buchung auslösen"})
         m.item(QString::fromUtf8(caption), Hidden | Checkable);
     for (const char *caption : {"Tastatureingaben fürs Buchen auch akzeptieren, wenn die Artikelliste aktiv ist",
+                                "Kunde nur einmal eingeben für alle Buchungen einer Textdatei",
                                 "Kostenstelle nur einmal eingeben für alle Buchungen einer Textdatei"})
         w->findChild<QAction *>(menuItemName(QString::fromUtf8(caption)))->setChecked(true);
 }
@@ -236,6 +249,7 @@ void adminMenu(QMainWindow *w)
 {
     MenuBuilder m = topMenu(w, QStringLiteral("Admin"));
     m.item(QString::fromUtf8("Administrator Menü..."));
+    m.item(QStringLiteral("Alle Funktionen anzeigen"), Checkable);
     m.item(QString::fromUtf8("Einloggen, um alle Funktionen nutzen zu können..."));
     m.item(QStringLiteral("Ausloggen"));
 }
@@ -272,6 +286,14 @@ void functionsMenu(QMainWindow *w)
     m.item(QString::fromUtf8("MwSt für alle Artikel setzen..."));
     m.separator();
     m.item(QStringLiteral("Buchungen ansehen..."));
+    for (const char *caption : {"Alle Buchungen des gewählten Artikels zeigen...",
+                                "Bestellungen eines Kunden auflisten...",
+                                "Verbrauch des gewählten Artikels in den letzten 30 Tagen...",
+                                "Verbrauch aller Artikel in den letzten xx Tagen in die x. freie Spalte eintragen...",
+                                "Durchschnittlichen EK Preis aus den beim Buchen eingegebenden EK Preisen ermitteln...",
+                                "Durchschnittlichen EK Preis ermitteln, Abbuchungen ignorieren...",
+                                "Kunden mit den meisten Buchungen auflisten..."})
+        m.item(QString::fromUtf8(caption), Hidden);
     m.item(QStringLiteral("Benutzer verwalten"));
     m.item(QString::fromUtf8("Artikel verknüpfen (Präsentkörbe...)"), Hidden);
 }
@@ -315,7 +337,7 @@ void remainingMenus(QMainWindow *w)
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     QAction *again = w->menuBar()->addAction(QStringLiteral("Weitersuchen"));
     again->setObjectName(QStringLiteral("Weitersuchen1"));
-    again->setVisible(false);
+    setDeliveredVisible(again, false);
 
     MenuBuilder help = topMenu(w, QStringLiteral("Hilfe"));
     help.item(QStringLiteral("Bedienungsanleitung als PDF Datei..."));
@@ -323,6 +345,25 @@ void remainingMenus(QMainWindow *w)
 }
 
 }  // namespace
+
+void setDeliveredVisible(QObject *object, bool visible)
+{
+    object->setProperty(kDeliveredHidden, !visible);
+    if (auto *action = qobject_cast<QAction *>(object))
+        action->setVisible(visible);
+    else if (auto *widget = qobject_cast<QWidget *>(object))
+        widget->setVisible(visible);
+}
+
+void showAllFunctions(QWidget *window, bool show)
+{
+    for (QAction *action : window->findChildren<QAction *>())
+        if (action->property(kDeliveredHidden).toBool())
+            action->setVisible(show);
+    for (QWidget *widget : window->findChildren<QWidget *>())
+        if (widget->property(kDeliveredHidden).toBool())
+            widget->setVisible(show);
+}
 
 QString menuItemName(const QString &caption)
 {
@@ -371,7 +412,7 @@ QMenu *buildArticlePopupMenu(QMainWindow *window)
     m.item(QStringLiteral("Artikel duplizieren..."));
     m.item(QStringLiteral("Zeige Bild..."));
     m.item(QString::fromUtf8("Öffne Link..."));
-    for (const char *caption : {"Chargen anzeigen...", "Buchungen des Artikels ansehen...", "Lagerplätze des Artikels...",
+    for (const char *caption : {"Chargen anzeigen...", "Alle Buchungen des gewählten Artikels zeigen...", "Lagerplätze des Artikels...",
                                 "Lieferant anzeigen...", "Artikel bestellen...", "In anderes Didur umbuchen...",
                                 "Auf anderen Lagerplatz umbuchen..."})
         m.item(QString::fromUtf8(caption), Hidden);
