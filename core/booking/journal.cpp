@@ -38,6 +38,40 @@ bool recordBelongsTo(const JournalRecord &record, const articles::Article &artic
 
 namespace {
 
+QString indexKey(const QString &name, const QString &barcode)
+{
+    return name + QChar(0) + barcode;
+}
+
+}  // namespace
+
+JournalArticleIndex::JournalArticleIndex(const articles::ArticleList &articles) : articles_(articles)
+{
+    rows_.reserve(qsizetype(articles.size()));
+    for (int row = 0; row < int(articles.size()); ++row)
+        add(row);
+}
+
+void JournalArticleIndex::add(int row)
+{
+    const articles::Article &a = articles_[std::size_t(row)];
+    rows_[indexKey(asStored(a.name), asStored(a.field(articles::Barcode)))].push_back(row);
+}
+
+std::vector<int> JournalArticleIndex::rowsOf(const JournalRecord &record) const
+{
+    std::vector<int> rows;
+    const auto it = rows_.constFind(indexKey(rightTrimmed(record[JArticle]), rightTrimmed(record[JBarcode])));
+    if (it == rows_.constEnd())
+        return rows;
+    for (int row : *it)
+        if (recordBelongsTo(record, articles_[std::size_t(row)]))
+            rows.push_back(row);
+    return rows;
+}
+
+namespace {
+
 struct FieldSpec {
     const char *name;
     int width;
@@ -145,6 +179,31 @@ std::vector<JournalRecord> readJournal(app::Workspace &ws)
     } catch (const dbase::DbfError &) {
     }
     return records;
+}
+
+bool scanJournal(app::Workspace &ws, std::initializer_list<int> fields,
+                 const std::function<void(const JournalRecord &)> &visit)
+{
+    dbase::Table table;
+    prepare(ws, table);
+    if (!QFileInfo::exists(table.filePath()))
+        return true;
+    try {
+        table.open();
+        std::vector<int> wanted;
+        for (int f : fields)
+            if (f >= 0 && f < std::min(table.fieldCount(), kJournalFieldCount))
+                wanted.push_back(f);
+        JournalRecord record;
+        for (table.first(); !table.eof(); table.next()) {
+            for (int f : wanted)
+                record[std::size_t(f)] = table.fieldText(f);
+            visit(record);
+        }
+        return true;
+    } catch (const dbase::DbfError &) {
+        return false;
+    }
 }
 
 std::optional<JournalRecord> lastJournalRecord(app::Workspace &ws)

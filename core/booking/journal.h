@@ -4,9 +4,12 @@
 #include "core/articles/article.h"
 #include "core/dbase/field.h"
 
+#include <QHash>
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <initializer_list>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -71,6 +74,21 @@ QString rightTrimmed(QString value);
 // filters, storage places, evaluations and the reconstruction.
 bool recordBelongsTo(const JournalRecord &record, const articles::Article &article);
 
+// Finds the rows of an article list a journal record belongs to by name and
+// barcode first, so a walk over a large journal asks recordBelongsTo only
+// for the few rows that can match. Rows added later are found once add()ed.
+class JournalArticleIndex {
+public:
+    explicit JournalArticleIndex(const articles::ArticleList &articles);
+    void add(int row);
+    // The rows in list order.
+    std::vector<int> rowsOf(const JournalRecord &record) const;
+
+private:
+    const articles::ArticleList &articles_;
+    QHash<QString, std::vector<int>> rows_;
+};
+
 // One append to the journal of the current warehouse. An older journal with
 // fewer fields is first rebuilt to the full layout (the previous generation
 // kept as "buchungen0.dbf" when that name is free).
@@ -87,6 +105,11 @@ bool withdrawJournalRecord(app::Workspace &ws, std::uint32_t recordNumber);
 
 // All live records in file order; empty when there is no journal.
 std::vector<JournalRecord> readJournal(app::Workspace &ws);
+// Walks the live records in file order, decoding only the listed fields
+// (the others stay empty). Fields an older journal lacks stay empty too.
+// False when the journal exists but cannot be read.
+bool scanJournal(app::Workspace &ws, std::initializer_list<int> fields,
+                 const std::function<void(const JournalRecord &)> &visit);
 // The newest live record.
 std::optional<JournalRecord> lastJournalRecord(app::Workspace &ws);
 
