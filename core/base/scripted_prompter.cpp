@@ -4,19 +4,25 @@ namespace morvane::base {
 
 ScriptedPrompter &ScriptedPrompter::expectInform(int number)
 {
-    script_.push_back({Step::Kind::Inform, number, Answer::Ok, std::nullopt});
+    script_.push_back({Step::Kind::Inform, number, Answer::Ok, std::nullopt, std::nullopt});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectAsk(int number, Answer answer)
 {
-    script_.push_back({Step::Kind::Ask, number, answer, std::nullopt});
+    script_.push_back({Step::Kind::Ask, number, answer, std::nullopt, std::nullopt});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectText(int number, std::optional<QString> text)
 {
-    script_.push_back({Step::Kind::AskText, number, Answer::Ok, std::move(text)});
+    script_.push_back({Step::Kind::AskText, number, Answer::Ok, std::move(text), std::nullopt});
+    return *this;
+}
+
+ScriptedPrompter &ScriptedPrompter::expectValue(int code, std::optional<ValueAnswer> value)
+{
+    script_.push_back({Step::Kind::AskValue, code, Answer::Ok, std::nullopt, std::move(value)});
     return *this;
 }
 
@@ -52,6 +58,17 @@ std::optional<QString> ScriptedPrompter::askText(const Message &message, const Q
 {
     const auto step = next(Step::Kind::AskText, message);
     return step ? step->text : std::nullopt;
+}
+
+std::optional<ValueAnswer> ScriptedPrompter::askValue(const ValuePrompt &prompt)
+{
+    valuePrompts_ << prompt;
+    if (script_.empty() || script_.front().kind != Step::Kind::AskValue)
+        return Prompter::askValue(prompt);
+    Message message = prompt.message;
+    message.number = prompt.code;
+    const auto step = next(Step::Kind::AskValue, message);
+    return step ? step->value : std::nullopt;
 }
 
 }  // namespace morvane::base

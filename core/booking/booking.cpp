@@ -398,6 +398,13 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
     SharedAccess::EndWriteMow(ws);
     out.result = BookingResult::Booked;
 
+    // Only a booking that stands is handed on; the program runs by itself
+    // and a failure to start it changes nothing here.
+    if (options.command.enabled()) {
+        app::ProcessLauncher system;
+        options.command.start(context.launcher ? *context.launcher : system, out.record);
+    }
+
     writeProtocol(ws, options, a, direction, out.record, context.prompts);
     if (newStock < minimum) {
         out.minimumUndercut = true;
@@ -423,7 +430,7 @@ int findJournalArticle(const articles::ArticleList &list, const JournalRecord &r
 }
 
 BookingOutcome UndoBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
-                           const JournalRecord &record, const QString &userName)
+                           const JournalRecord &record, const QString &userName, app::ProcessLauncher *launcher)
 {
     BookingOutcome out;
     if (SharedAccess::changedOnDisk(ws))
@@ -444,6 +451,7 @@ BookingOutcome UndoBooking(app::Workspace &ws, const settings::Session &session,
     context.supplier = record[JSupplier];
     context.pallet = record[JPallet];
     context.storagePlace = record[JArea];
+    context.launcher = launcher;
     // The undo books the opposite of the record, whatever direction the
     // stock would choose now.
     BookingOptions undoOptions = options;
@@ -452,7 +460,7 @@ BookingOutcome UndoBooking(app::Workspace &ws, const settings::Session &session,
 }
 
 BookingOutcome UndoLastBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
-                               const QString &userName)
+                               const QString &userName, app::ProcessLauncher *launcher)
 {
     BookingOutcome out;
     if (ws.ask(161, base::Buttons::YesNoCancel, base::Icon::Question, ws.translator.message(162)) != base::Answer::Yes) {
@@ -462,7 +470,7 @@ BookingOutcome UndoLastBooking(app::Workspace &ws, const settings::Session &sess
     const auto record = lastJournalRecord(ws);
     if (!record)
         return out;
-    return UndoBooking(ws, session, options, *record, userName);
+    return UndoBooking(ws, session, options, *record, userName, launcher);
 }
 
 }  // namespace morvane::booking

@@ -43,6 +43,9 @@ struct BookingContext {
     // types. Their values go into the record, the row and the protocol; the
     // caller takes quantity and direction from them into the fields above.
     const PromptAnswers *prompts = nullptr;
+
+    // Starts the program of options.command; none = the system's.
+    app::ProcessLauncher *launcher = nullptr;
 };
 
 enum class BookingResult {
@@ -85,12 +88,13 @@ BookingOutcome buche(app::Workspace &ws, const settings::Session &session, const
 // delivery date, supplier, pallet and place. Nothing when the article is
 // gone (result Invalid, no message).
 BookingOutcome UndoBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
-                           const JournalRecord &record, const QString &userName);
+                           const JournalRecord &record, const QString &userName,
+                           app::ProcessLauncher *launcher = nullptr);
 
 // "Rückgängig": after message 161, books the opposite movement of the newest
 // journal record for the article it belongs to. The undone record stays.
 BookingOutcome UndoLastBooking(app::Workspace &ws, const settings::Session &session, const BookingOptions &options,
-                               const QString &userName);
+                               const QString &userName, app::ProcessLauncher *launcher = nullptr);
 
 // The article a journal record belongs to: name, barcode and one line of
 // "Artikel Nr." equal, or, where the journal value fills its whole field

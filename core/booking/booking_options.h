@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/booking/external_command.h"
+
 namespace morvane::booking {
 
 // "Datum der letzten Buchung ..." radio group: which direction stamps the
@@ -34,7 +36,9 @@ struct BookingOptions {
     bool freeColumnInProtocol[5] = {};    // "Freie Spalte 1 im Protokoll aufführen" ... 5
     bool threePriceDecimals = false;      // "EK Preise und VK Preise mit 3 Nachkommastellen"
     bool labelOnIssue = false;            // "Beim Abbuchen automatisch Barcode Etikett drucken"
+    bool lastCustomerToFreeColumn = false;  // "Letzten Kunden in die erste freie Spalte eintragen"
     GroupSumRule groupSum;
+    ExternalCommand command;              // started after every booking
 };
 
 }  // namespace morvane::booking

@@ -2,6 +2,8 @@
 
 #include "core/articles/article_numbers.h"
 
+#include <QSet>
+
 namespace morvane::booking {
 
 namespace {
@@ -113,11 +115,25 @@ bool BookingPrompts::applies(int code, const PromptRequest &request) const
     }
 }
 
-std::optional<QString> BookingPrompts::askText(int code, const QString &preset)
+base::ValuePrompt BookingPrompts::prompt(int code, const PromptRequest &request, const QString &preset) const
 {
     i18n::Translator &t = ws_.translator;
-    return ws_.prompter->askText({0, t.translate(label(code)), t.translate(caption(code)), base::Icon::Question},
-                                 preset);
+    base::ValuePrompt p;
+    p.code = code;
+    p.message = {0, t.translate(label(code)), t.translate(caption(code)), base::Icon::Question};
+    p.preset = preset;
+    p.issue = request.direction == Direction::Issue;
+    p.wholeNumbers = options_.wholePieces;
+    p.decimalSeparator = ws_.format.decimalSeparator;
+    if ((code == PromptQuantity || code == PromptStoragePlace) && request.row >= 0
+        && request.row < int(ws_.articles.size()))
+        p.heading = ws_.articles[std::size_t(request.row)].name;
+    return p;
+}
+
+std::optional<base::ValueAnswer> BookingPrompts::askValue(const base::ValuePrompt &prompt)
+{
+    return ws_.prompter->askValue(prompt);
 }
 
 void BookingPrompts::informInvalid(const QString &text)
@@ -128,50 +144,71 @@ void BookingPrompts::informInvalid(const QString &text)
 // One prompt; false when the user cancelled it.
 bool BookingPrompts::ask(int code, const PromptRequest &request, PromptAnswers &answers, PromptMemory &next)
 {
-    auto plain = [&](QString &remembered, QString &answer) {
-        const auto text = askText(code, remembered);
-        if (!text)
+    using Kind = base::ValuePrompt::Kind;
+    auto plain = [&](QString &remembered, QString &answer, const QStringList &choices = {}) {
+        base::ValuePrompt p = prompt(code, request, remembered);
+        p.choices = choices;
+        const auto value = askValue(p);
+        if (!value)
             return false;
-        remembered = *text;
-        answer = *text;
+        remembered = value->text;
+        answer = value->text;
         return true;
     };
+    const bool issue = request.direction == Direction::Issue;
+    const bool rowValid = request.row >= 0 && request.row < int(ws_.articles.size());
     switch (code) {
-    case PromptQuantity:
-        for (QString preset = quantityText(answers.quantity, options_, ws_.format);;) {
-            const auto text = askText(code, preset);
-            if (!text)
+    case PromptQuantity: {
+        base::ValuePrompt p = prompt(code, request, quantityText(answers.quantity, options_, ws_.format));
+        p.kind = Kind::Quantity;
+        for (;;) {
+            const auto value = askValue(p);
+            if (!value)
                 return false;
             // checkQuantity tells the user why a quantity cannot be booked.
-            if (const auto q = checkQuantity(ws_, *text, options_)) {
+            if (const auto q = checkQuantity(ws_, value->text, options_)) {
                 answers.quantity = *q;
-                next.quantity = *text;
+                answers.direction = value->issue ? Direction::Issue : Direction::Receipt;
+                next.quantity = value->text;
                 return true;
             }
-            preset = *text;
+            p.preset = value->text;
+            p.issue = value->issue;
         }
+    }
     case PromptBatch:
         return plain(next.batch, answers.batch);
-    case PromptCustomer:
+    case PromptCustomer: {
         // In an ask-only-once series the first answer serves every booking.
         if (next.showkundeonlyonce && !next.isthefirstkunde) {
             answers.customer = next.customer;
             return true;
         }
-        for (QString preset = next.customer;;) {
-            const auto text = askText(code, preset);
-            if (!text)
+        base::ValuePrompt p = prompt(code, request, next.customer);
+        p.kind = Kind::Customer;
+        p.choices = journalCustomers(ws_);
+        for (;;) {
+            const auto value = askValue(p);
+            if (!value)
                 return false;
-            if (switches_.customerRequired && text->isEmpty()) {
+            if (value->costCentre) {
+                // Taken over with the customer: the cost centre prompt shows
+                // it, and a cost centre asked before gives way to it.
+                next.costCentre = *value->costCentre;
+                if (answers.applies(PromptCostCentre))
+                    answers.costCentre = *value->costCentre;
+            }
+            if (switches_.customerRequired && value->text.trimmed().isEmpty()) {
                 ws_.inform(249, base::Icon::Error);
-                preset = *text;
+                p.preset = value->text;
                 continue;
             }
-            next.customer = answers.customer = *text;
+            next.customer = answers.customer = value->text;
             if (next.showkundeonlyonce)
                 next.isthefirstkunde = false;
             return true;
         }
+    }
     case PromptCostCentre:
         if (next.showkostenonlyonce && !next.isthefirstkosten) {
             answers.costCentre = next.costCentre;
@@ -186,51 +223,66 @@ bool BookingPrompts::ask(int code, const PromptRequest &request, PromptAnswers &
         return plain(next.delNoteNo, answers.delNoteNo);
     case PromptFreeText:
         return plain(next.freeText, answers.freeText);
-    case PromptSerialNo:
-        return plain(next.serialNo, answers.serialNo);
+    case PromptSerialNo: {
+        QStringList serials;
+        if (issue && rowValid)
+            serials = articles::numberLines(ws_.articles[std::size_t(request.row)].field(articles::Seriennummern));
+        return plain(next.serialNo, answers.serialNo, serials);
+    }
     case PromptPallet:
         return plain(next.pallet, answers.pallet);
     case PromptStoragePlace: {
         QString place = next.storagePlace;
         if (!request.autostellplatz) {
             const QStringList choices = storagePlaceChoices(ws_, request.row);
-            const auto text = askText(code, choices.isEmpty() ? next.storagePlace : choices.front());
-            if (!text)
+            base::ValuePrompt p = prompt(code, request, choices.isEmpty() ? next.storagePlace : choices.front());
+            p.choices = choices;
+            const auto value = askValue(p);
+            if (!value)
                 return false;
-            place = *text;
+            place = value->text;
         }
-        if (request.direction == Direction::Issue && request.row >= 0 && request.row < int(ws_.articles.size())
-            && !checkstellplatz(ws_, place, ws_.articles[std::size_t(request.row)], answers.quantity))
+        if (issue && rowValid && !checkstellplatz(ws_, place, ws_.articles[std::size_t(request.row)], answers.quantity))
             return false;
         next.storagePlace = answers.storagePlace = place;
         return true;
     }
-    case PromptDelivDate:
-        for (QString preset = next.delivDate.isEmpty() ? ws_.format.formatDate(ws_.clock.today()) : next.delivDate;;) {
-            const auto text = askText(code, preset);
-            if (!text)
+    case PromptDelivDate: {
+        base::ValuePrompt p =
+            prompt(code, request, next.delivDate.isEmpty() ? ws_.format.formatDate(ws_.clock.today()) : next.delivDate);
+        p.kind = Kind::Date;
+        p.date = ws_.format.parseDate(p.preset.trimmed()).value_or(ws_.clock.today());
+        for (;;) {
+            const auto value = askValue(p);
+            if (!value)
                 return false;
-            if (const auto date = ws_.format.parseDate(text->trimmed())) {
+            const auto date = value->date.isValid() ? std::optional<QDate>(value->date)
+                                                    : ws_.format.parseDate(value->text.trimmed());
+            if (date) {
                 answers.delivDate = *date;
-                next.delivDate = *text;
+                next.delivDate = value->date.isValid() ? ws_.format.formatDate(*date) : value->text;
                 return true;
             }
             informInvalid(QStringLiteral("Bitte geben Sie ein gültiges Datum ein."));
-            preset = *text;
+            p.preset = value->text;
         }
-    case PromptPrice:
-        for (QString preset = next.price;;) {
-            const auto text = askText(code, preset);
-            if (!text)
+    }
+    case PromptPrice: {
+        base::ValuePrompt p = prompt(code, request, next.price);
+        p.kind = Kind::Price;
+        for (;;) {
+            const auto value = askValue(p);
+            if (!value)
                 return false;
-            if (const auto price = Decimal::parse(*text, ws_.format)) {
+            if (const auto price = Decimal::parse(value->text, ws_.format)) {
                 answers.price = *price;
-                next.price = *text;
+                next.price = value->text;
                 return true;
             }
             informInvalid(QStringLiteral("Bitte geben Sie einen gültigen Preis ein."));
-            preset = *text;
+            p.preset = value->text;
         }
+    }
     default:
         return true;
     }
@@ -259,6 +311,32 @@ PromptAnswers BookingPrompts::run(const PromptRequest &request)
     }
     memory_ = next;
     return answers;
+}
+
+QStringList journalCustomers(app::Workspace &ws)
+{
+    QStringList customers;
+    QSet<QString> seen;
+    for (const JournalRecord &r : readJournal(ws)) {
+        const QString customer = rightTrimmed(r[JCustomer]);
+        if (!customer.isEmpty() && !seen.contains(customer)) {
+            seen.insert(customer);
+            customers << customer;
+        }
+    }
+    return customers;
+}
+
+CustomerTakeOver customerTakeOver(const QStringList &fields)
+{
+    CustomerTakeOver out;
+    for (int i = 0; i < 3; ++i) {
+        const QString value = rightTrimmed(fields.value(i));
+        out.text = out.text.isEmpty() ? value : out.text + QStringLiteral("; ") + value;
+    }
+    if (fields.size() > 14)
+        out.costCentre = rightTrimmed(fields.at(14));
+    return out;
 }
 
 QStringList storagePlaceChoices(app::Workspace &ws, int row)
@@ -316,8 +394,11 @@ void applyPromptAnswers(const PromptAnswers &answers, Direction booked, const Bo
         article.field(articles::Chargennr) = answers.batch;
         record[JBatchNo] = answers.batch;
     }
-    if (answers.applies(PromptCustomer))
+    if (answers.applies(PromptCustomer)) {
         record[JCustomer] = answers.customer;
+        if (options.lastCustomerToFreeColumn)
+            article.field(articles::FreieSpalte1) = answers.customer;
+    }
     if (answers.applies(PromptCostCentre))
         record[JCostcenter] = answers.costCentre;
     if (answers.applies(PromptDelNoteNo))

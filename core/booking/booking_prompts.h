@@ -136,7 +136,8 @@ public:
 
 private:
     bool ask(int code, const PromptRequest &request, PromptAnswers &answers, PromptMemory &next);
-    std::optional<QString> askText(int code, const QString &preset);
+    base::ValuePrompt prompt(int code, const PromptRequest &request, const QString &preset) const;
+    std::optional<base::ValueAnswer> askValue(const base::ValuePrompt &prompt);
     void informInvalid(const QString &text);
 
     app::Workspace &ws_;
@@ -144,6 +145,20 @@ private:
     const PromptSwitches &switches_;
     PromptMemory &memory_;
 };
+
+// The distinct non-empty customers of the journal, in journal order: the
+// customer dialog's drop-down list.
+QStringList journalCustomers(app::Workspace &ws);
+
+// "Kunde aus Kundenverwaltung übernehmen": the customer text from the first
+// three fields of a customer record ("Firma", "Name", "Vorname"), each
+// after "; " once the text is not empty, and the cost centre from field 15
+// when the table has it.
+struct CustomerTakeOver {
+    QString text;
+    std::optional<QString> costCentre;
+};
+CustomerTakeOver customerTakeOver(const QStringList &fields);
 
 // The distinct non-empty storage places of the article's journal records, in
 // journal order; the place dialog offers them and starts with the first.

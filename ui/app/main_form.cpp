@@ -9,6 +9,7 @@
 #include "core/settings/admin_options_file.h"
 #include "core/settings/options_store.h"
 #include "ui/addresses/address_actions.h"
+#include "ui/addresses/kunden_form.h"
 #include "ui/app/admin_form.h"
 #include "ui/app/main_menu.h"
 #include "ui/app/printer_slots.h"
@@ -20,6 +21,7 @@
 #include "ui/articles/sort_spalte_form.h"
 #include "ui/articles/spalten_ausblenden_form.h"
 #include "ui/articles/spalten_umbenennen_form.h"
+#include "ui/booking/booking_actions.h"
 #include "ui/i18n/component_translator.h"
 #include "ui/i18n/translate_form.h"
 #include "ui/settings/admin_pass_form.h"
@@ -109,6 +111,15 @@ void TMainForm::FormCreate()
     articleActions_->reloadList = [this] { reloadList(); };
     addressActions_ = new AddressActions(*this);
     articleActions_->supplierEmails = [this] { return addresses::SupplierNames::emails(addressActions_->suppliers()); };
+    bookingActions_ = new BookingActions(*this, userActions_->session(), *addressActions_->KundenForm());
+    bookingActions_->reloadList = [this] { reloadList(); };
+    bookingActions_->focusScanField = [this](int ms) { Timer3.start(ms); };
+    bookingActions_->articleQuantityDecimals = [this](int decimals) {
+        articleActions_->NeuerArtikelForm()->setQuantityDecimals(decimals);
+    };
+    prompter_.valueDialogs = [this](const base::ValuePrompt &prompt) { return bookingActions_->askValue(prompt); };
+    // The whole-piece switch converts the list through the booking handlers.
+    disconnect(action("Mengeneingabe nur in ganzen Stück möglich"), &QAction::toggled, articleActions_, nullptr);
     action("Bedienungsanleitung als PDF Datei...")->setVisible(true);
     PrinterSlots::load(QStringLiteral("printer0"), printer0_);
     WindowStateStorage::restore(this);
@@ -166,6 +177,7 @@ void TMainForm::buildLayout()
                                   BookingPanel));
     ArtNrEd = new QLineEdit(BookingPanel);
     ArtNrEd->setObjectName(QStringLiteral("ArtNrEd"));
+    ArtNrEd->setMinimumWidth(140);
     booking->addWidget(ArtNrEd, 1);
     auto *hint = new QLabel(QStringLiteral("Eingabe mit [Enter] oder [Leer]") + u'\n' + QStringLiteral("abschließen."),
                             BookingPanel);
@@ -328,6 +340,8 @@ void TMainForm::FormShow()
     TranslateComponents(this, ws_->translator);
     reloadList();
     colinited_ = true;
+    bookingActions_->MengenFelderUmstellen();
+    bookingActions_->started();
     loadProtocol();
 
     QApplication::setApplicationName(ws_->translator.translate(QStringLiteral("Morvane")));

@@ -26,6 +26,7 @@ namespace morvane::ui {
 class AddressActions;
 class ArticleActions;
 class ArticleTableModel;
+class BookingActions;
 class UserActions;
 
 // The main window: the article list of the current warehouse, the booking
@@ -42,6 +43,9 @@ public:
     ArticleActions *articleActions() const { return articleActions_; }
     UserActions *userActions() const { return userActions_; }
     AddressActions *addressActions() const { return addressActions_; }
+    // "Abgang/Zugang buchen", "Rückgängig", the prompts and the booking
+    // options; the journal window undoes a record through it.
+    BookingActions *bookingActions() const { return bookingActions_; }
     ArticleTableModel *articleModel() const { return model_; }
     QTableView *articleView() const { return ListView1; }
     bool noAutoExport() const { return noautoexport_; }
@@ -89,6 +93,7 @@ private:
     UserActions *userActions_ = nullptr;
     ArticleActions *articleActions_ = nullptr;
     AddressActions *addressActions_ = nullptr;
+    BookingActions *bookingActions_ = nullptr;
 
     bool isnotfirst_ = false;
     bool noautoexport_ = false;

@@ -61,4 +61,11 @@ std::optional<QString> QtPrompter::askText(const base::Message &message, const Q
     return text;
 }
 
+std::optional<base::ValueAnswer> QtPrompter::askValue(const base::ValuePrompt &prompt)
+{
+    if (valueDialogs)
+        return valueDialogs(prompt);
+    return base::Prompter::askValue(prompt);
+}
+
 }  // namespace morvane::ui

@@ -2,6 +2,8 @@
 
 #include "core/base/prompter.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace morvane::ui {
@@ -16,6 +18,11 @@ public:
     void inform(const base::Message &message) override;
     base::Answer ask(const base::Message &message, base::Buttons buttons) override;
     std::optional<QString> askText(const base::Message &message, const QString &preset) override;
+    std::optional<base::ValueAnswer> askValue(const base::ValuePrompt &prompt) override;
+
+    // The windows that answer typed prompts; without them a typed prompt is
+    // a line of text.
+    std::function<std::optional<base::ValueAnswer>(const base::ValuePrompt &)> valueDialogs;
 
 private:
     QWidget *parent_;
