@@ -206,6 +206,8 @@ void TMainForm::buildLayout()
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this, popup](const QPoint &at) { popup->popup(ListView1->viewport()->mapToGlobal(at)); });
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &TMainForm::ListView1ColumnClick);
+    // Somebody working in the list keeps the focus there.
+    connect(ListView1, &QAbstractItemView::pressed, this, [this] { Timer3.stop(); });
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionResized, this, &TMainForm::ColumnResized);
     auto *selectAll = new QShortcut(QKeySequence::SelectAll, ListView1);
     connect(selectAll, &QShortcut::activated, this, [this] {

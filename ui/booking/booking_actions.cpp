@@ -116,6 +116,8 @@ BookingActions::BookingActions(TMainForm &form, const settings::Session &session
                 focusScanField(3000);
         });
         MengeEd->installEventFilter(this);
+        if (auto *typed = MengeEd->findChild<QLineEdit *>())
+            typed->installEventFilter(this);
     }
 }
 
@@ -123,7 +125,10 @@ BookingActions::~BookingActions() = default;
 
 bool BookingActions::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == MengeEd && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::MouseButtonPress && MengeEd && watched == MengeEd->findChild<QLineEdit *>()) {
+        if (focusScanField)
+            focusScanField(3000);
+    } else if (watched == MengeEd && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             focusNow();

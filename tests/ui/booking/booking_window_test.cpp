@@ -231,6 +231,55 @@ TEST_F(BookingWindow, ButtonBooksTheSelectedRowIntoListFileAndJournal)
     EXPECT_EQ(form->articleView()->selectionModel()->selectedRows().value(0).row(), 1);
 }
 
+TEST_F(BookingWindow, EveryOptionIsReadFromItsMenuItem)
+{
+    using O = booking::BookingOptions;
+    const std::pair<const char *, std::function<bool(const O &)>> options[] = {
+        {"Bestand kann nicht unter 0 fallen", [](const O &o) { return o.notBelowZero; }},
+        {"Bestand kann nicht über 1 gehen", [](const O &o) { return o.notAboveOne; }},
+        {"Bei Bestand 0 automatisch zubuchen, bei Bestand 1 abbuchen", [](const O &o) { return o.autoDirectionByStock; }},
+        {"Keine Warnung beim Unterschreiten der Mindestmenge", [](const O &o) { return o.noMinimumWarning; }},
+        {"Beim Unterschreiten der Mindestmenge Bestell Email aufrufen", [](const O &o) { return o.orderMailOnMinimum; }},
+        {"Datum der letzten Buchung nur beim Zubuchen setzen",
+         [](const O &o) { return o.lastBookingDate == booking::LastBookingDate::OnReceiptOnly; }},
+        {"Datum der letzten Buchung beim Zubuchen und Abbuchen setzen",
+         [](const O &o) { return o.lastBookingDate == booking::LastBookingDate::OnBoth; }},
+        {"Datum der letzten Buchung nur beim Abbuchen setzen",
+         [](const O &o) { return o.lastBookingDate == booking::LastBookingDate::OnIssueOnly; }},
+        {"Letzten Kunden in die erste freie Spalte eintragen", [](const O &o) { return o.lastCustomerToFreeColumn; }},
+        {"Chargennummer beim Zubuchen aus Datum und Artikelnummer erzeugen", [](const O &o) { return o.batchOnReceipt; }},
+        {"Chargennummer beim Wegbuchen aus Datum und Artikelnummer erzeugen", [](const O &o) { return o.batchOnIssue; }},
+        {"Haltbarkeitsdatum beim Zubuchen aus Datum und Haltbarkeit berechnen", [](const O &o) { return o.expiryOnReceipt; }},
+        {"Haltbarkeitsdatum beim Wegbuchen aus Datum und Haltbarkeit berechnen", [](const O &o) { return o.expiryOnIssue; }},
+        {"Freie Spalte 1 im Protokoll aufführen", [](const O &o) { return o.freeColumnInProtocol[0]; }},
+        {"Freie Spalte 5 im Protokoll aufführen", [](const O &o) { return o.freeColumnInProtocol[4]; }},
+        {"EK Preise und VK Preise mit 3 Nachkommastellen", [](const O &o) { return o.threePriceDecimals; }},
+        {"Beim Abbuchen automatisch Barcode Etikett drucken", [](const O &o) { return o.labelOnIssue; }},
+    };
+    EXPECT_TRUE(actions->bookingOptions().lastBookingWithTime) << "on as delivered";
+    for (const auto &[caption, read] : options) {
+        EXPECT_FALSE(read(actions->bookingOptions())) << caption;
+        switchOn(caption);
+        EXPECT_TRUE(read(actions->bookingOptions())) << caption;
+    }
+    for (int code = booking::PromptQuantity; code <= booking::kPromptCount; ++code)
+        EXPECT_FALSE(actions->promptSwitches().onIssue[std::size_t(code)]) << code;
+    const std::pair<const char *, int> prompts[] = {
+        {"Kunde beim Abbuchen eingeben", booking::PromptCustomer},
+        {"Stellplatz beim Abbuchen eingeben", booking::PromptStoragePlace},
+        {"Preis beim Zubuchen eingeben", -booking::PromptPrice},
+        {"Menge nach dem Scannen des Barcodes eingeben", booking::PromptQuantity},
+    };
+    for (const auto &[caption, code] : prompts) {
+        switchOn(caption);
+        const booking::PromptSwitches sw = actions->promptSwitches();
+        EXPECT_TRUE(code > 0 ? sw.onIssue[std::size_t(code)] : sw.onReceipt[std::size_t(-code)]) << caption;
+    }
+    EXPECT_TRUE(actions->promptSwitches().onReceipt[booking::PromptQuantity]) << "one switch for both directions";
+    EXPECT_TRUE(item("Kunde nur einmal eingeben für alle Buchungen einer Textdatei")->isChecked());
+    EXPECT_TRUE(item("Kostenstelle nur einmal eingeben für alle Buchungen einer Textdatei")->isChecked());
+}
+
 TEST_F(BookingWindow, QuantityZeroRightsAndNoRowStopBeforeAnyChange)
 {
     const auto before = fixture.bytes();
@@ -458,6 +507,24 @@ TEST_F(BookingWindow, WholePiecesRoundAfterAskingAndCancelSwitchesOff)
     EXPECT_EQ(stock(1), s("2")) << "switching off keeps the values";
     form->close();
     touched.clear();
+}
+
+TEST_F(BookingWindow, FocusGoesBackToTheScanField)
+{
+    switchOn("Alle Funktionen anzeigen");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QLineEdit *scan = form->findChild<QLineEdit *>(s("ArtNrEd"));
+    MengeEd->setFocus();
+    QTest::keyClick(MengeEd, Qt::Key_Return);
+    EXPECT_TRUE(scan->hasFocus()) << "at once after Enter";
+
+    QRadioButton *receipt = form->findChild<QRadioButton *>(s("ZugangCheck"));
+    receipt->setFocus();
+    QTest::mouseClick(receipt, Qt::LeftButton);
+    ASSERT_TRUE(receipt->isChecked());
+    EXPECT_FALSE(scan->hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return scan->hasFocus(); }, 2500)) << "a second after the direction";
 }
 
 TEST_F(BookingWindow, AllFunctionsShowWhatIsDeliveredHiddenButNotWhatRightsHide)
