@@ -150,6 +150,14 @@ JournalAppend appendJournalRecord(app::Workspace &ws, const JournalRecord &recor
     return result;
 }
 
+void openJournal(app::Workspace &ws, dbase::Table &table)
+{
+    table.close();
+    prepare(ws, table);
+    table.openOrCreate();
+    upgradeIfShort(table);
+}
+
 bool withdrawJournalRecord(app::Workspace &ws, std::uint32_t recordNumber)
 {
     dbase::Table table;

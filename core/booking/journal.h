@@ -4,6 +4,10 @@
 #include "core/articles/article.h"
 #include "core/dbase/field.h"
 
+namespace morvane::dbase {
+class Table;
+}
+
 #include <QHash>
 #include <QString>
 
@@ -98,6 +102,10 @@ struct JournalAppend {
     QString error;  // the table's own text when !ok
 };
 JournalAppend appendJournalRecord(app::Workspace &ws, const JournalRecord &record);
+
+// Opens (or creates) the journal of the current warehouse on `table`,
+// brought to the full layout first. Throws DbfError.
+void openJournal(app::Workspace &ws, dbase::Table &table);
 
 // Takes back an append whose booking could not be completed: the record is
 // marked deleted, so no evaluation counts it.

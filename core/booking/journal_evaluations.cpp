@@ -4,7 +4,9 @@
 #include "core/booking/journal.h"
 #include "core/booking/journal_filter.h"
 
+#include <QCollator>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -150,6 +152,20 @@ articles::SharedAccess::Change writeAveragePurchasePrices(app::Workspace &ws, bo
         }
         return true;
     });
+}
+
+QStringList sortedDistinct(const QStringList &values, const QLocale &collation)
+{
+    QStringList out;
+    QSet<QString> seen;
+    for (const QString &v : values)
+        if (!v.isEmpty() && !seen.contains(v)) {
+            seen.insert(v);
+            out << v;
+        }
+    const QCollator collator(collation);
+    std::sort(out.begin(), out.end(), [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    return out;
 }
 
 std::vector<std::pair<QString, int>> bestCustomers(app::Workspace &ws)

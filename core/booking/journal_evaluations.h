@@ -4,7 +4,9 @@
 #include "core/articles/shared_access.h"
 #include "core/base/decimal.h"
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <utility>
@@ -52,6 +54,10 @@ std::optional<base::Decimal> averagePurchasePrice(base::Decimal stock, const std
 // row becomes the average price of its stock with two decimals (rows without
 // priced receipts keep their price); the article file is saved.
 articles::SharedAccess::Change writeAveragePurchasePrices(app::Workspace &ws, bool partial);
+
+// The distinct non-empty values, sorted as the collation locale sorts texts
+// (the pick lists of customers, articles, categories ...).
+QStringList sortedDistinct(const QStringList &values, const QLocale &collation);
 
 // Customers with their number of records, most first; equal counts keep the
 // order in which the customers first appear. The empty customer counts too.

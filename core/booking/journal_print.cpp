@@ -48,6 +48,7 @@ int JournalPrintSettings::defaultWidth(int field)
     case JFreetext:
         return 30;
     case JDate:
+        return 17;
     case JTime:
     case JAmount:
     case JNewAmount:
