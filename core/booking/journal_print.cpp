@@ -4,6 +4,7 @@
 #include "core/booking/journal_filter.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace morvane::booking {
 
@@ -127,6 +128,58 @@ struct VatRate {
     base::Decimal purchase;  // VAT, "Vorsteuer"
 };
 
+// The lines after the last row: the sums of the printed rows for the
+// columns that are printed and whose total is switched on.
+QStringList journalTotals(const JournalPrintSettings &settings, const JournalSource &source,
+                          i18n::Translator &translator, const base::FormatSettings &format)
+{
+    const auto &on = settings.columns;
+    const bool vat = settings.totalVat && (on[JVat] || on[JVat2]);
+    if (!(settings.totalPrice && on[JPrice]) && !(settings.totalBuyingPrice && on[JBuyingPrice])
+        && !(settings.totalProfit && on[JProfit]) && !vat)
+        return {};
+    base::Decimal price, buying, profit;
+    std::vector<VatRate> rates;
+    const QChar sep = format.decimalSeparator;
+    auto add = [sep](base::Decimal &sum, const QString &text) {
+        if (const auto v = base::Decimal::parse(text, sep))
+            sum += *v;
+    };
+    source([&](const JournalRecord &r) {
+        if (!settings.accepts(r))
+            return true;
+        add(price, r[JPrice]);
+        add(buying, r[JBuyingPrice]);
+        add(profit, r[JProfit]);
+        const QString rate = r[JVatRate].trimmed();
+        auto it = std::find_if(rates.begin(), rates.end(), [&](const VatRate &v) { return v.rate == rate; });
+        if (it == rates.end())
+            it = rates.insert(rates.end(), VatRate{rate, {}, {}});
+        add(it->sales, r[JVat2]);
+        add(it->purchase, r[JVat]);
+        return true;
+    });
+
+    QStringList totals{QString()};  // a blank line between the rows and the totals
+    auto money = [sep](base::Decimal d) { return d.toFixed(2, sep); };
+    if (settings.totalPrice && on[JPrice])
+        totals << translator.message(57) + QStringLiteral(": ") + money(price);
+    if (settings.totalBuyingPrice && on[JBuyingPrice])
+        totals << translator.message(238) + u' ' + money(buying);
+    if (settings.totalProfit && on[JProfit])
+        totals << translator.message(181) + QStringLiteral(": ") + money(profit);
+    if (vat) {
+        totals << translator.message(74);
+        for (const VatRate &v : rates) {
+            if (on[JVat2])
+                totals << translator.message(247) + u' ' + v.rate + QStringLiteral("%: ") + money(v.sales);
+            if (on[JVat])
+                totals << translator.message(248) + u' ' + v.rate + QStringLiteral("%: ") + money(v.purchase);
+        }
+    }
+    return totals;
+}
+
 class JournalPage {
 public:
     JournalPage(Canvas &canvas, const JournalPrintSettings &s, i18n::Translator &tr, const base::FormatSettings &fmt,
@@ -159,14 +212,27 @@ public:
         rowHeight = c.textHeight(QStringLiteral("Ag")) + pad;
     }
 
-    int run(const std::vector<const JournalRecord *> &rows, const QStringList &totals)
+    // The rows come from `source` in order; a preview page stops the walk
+    // once its page is full.
+    int run(const JournalSource &source, const QStringList &totals)
     {
         startPage(true);
-        for (const JournalRecord *r : rows) {
-            if (y + rowHeight > bottom)
+        bool past = false;
+        source([&](const JournalRecord &r) {
+            if (!s.accepts(r))
+                return true;
+            if (y + rowHeight > bottom) {
+                if (!printing && pageNo >= wanted) {
+                    past = true;
+                    return false;
+                }
                 nextPage();
-            drawRow(*r);
-        }
+            }
+            drawRow(r);
+            return true;
+        });
+        if (past)
+            return std::max(pageNo + 1, countPages(source, totals));
         for (const QString &line : totals) {
             if (y + rowHeight > bottom)
                 nextPage();
@@ -180,6 +246,13 @@ public:
     }
 
 private:
+    // The pages of the whole printout, drawing nothing.
+    int countPages(const JournalSource &source, const QStringList &totals)
+    {
+        JournalPage counter(c, s, tr, fmt, std::numeric_limits<int>::max(), false);
+        return counter.run(source, totals);
+    }
+
     bool drawing() const { return printing || pageNo == wanted; }
 
     void nextPage()
@@ -265,56 +338,28 @@ private:
 
 }  // namespace
 
+int printJournal(printing::Canvas &canvas, const JournalPrintSettings &settings, const JournalSource &source,
+                 i18n::Translator &translator, const base::FormatSettings &format, int page, bool printing)
+{
+    const QStringList totals = journalTotals(settings, source, translator, format);
+    JournalPage layout(canvas, settings, translator, format, page, printing);
+    return layout.run(source, totals);
+}
+
 int printJournal(printing::Canvas &canvas, const JournalPrintSettings &settings,
                  const std::vector<JournalRecord> &records, i18n::Translator &translator,
                  const base::FormatSettings &format, int page, bool printing)
 {
-    std::vector<const JournalRecord *> rows;
-    base::Decimal price, buying, profit;
-    std::vector<VatRate> rates;
-    const QChar sep = format.decimalSeparator;
-    auto add = [sep](base::Decimal &sum, const QString &text) {
-        if (const auto v = base::Decimal::parse(text, sep))
-            sum += *v;
+    return printJournal(canvas, settings, sourceOf(records), translator, format, page, printing);
+}
+
+JournalSource sourceOf(const std::vector<JournalRecord> &records)
+{
+    return [&records](const std::function<bool(const JournalRecord &)> &visit) {
+        for (const JournalRecord &r : records)
+            if (!visit(r))
+                return;
     };
-    for (const JournalRecord &r : records) {
-        if (!settings.accepts(r))
-            continue;
-        rows.push_back(&r);
-        add(price, r[JPrice]);
-        add(buying, r[JBuyingPrice]);
-        add(profit, r[JProfit]);
-        const QString rate = r[JVatRate].trimmed();
-        auto it = std::find_if(rates.begin(), rates.end(), [&](const VatRate &v) { return v.rate == rate; });
-        if (it == rates.end())
-            it = rates.insert(rates.end(), VatRate{rate, {}, {}});
-        add(it->sales, r[JVat2]);
-        add(it->purchase, r[JVat]);
-    }
-
-    const auto &on = settings.columns;
-    QStringList totals;
-    auto money = [sep](base::Decimal d) { return d.toFixed(2, sep); };
-    if (settings.totalPrice && on[JPrice])
-        totals << translator.message(57) + QStringLiteral(": ") + money(price);
-    if (settings.totalBuyingPrice && on[JBuyingPrice])
-        totals << translator.message(238) + u' ' + money(buying);
-    if (settings.totalProfit && on[JProfit])
-        totals << translator.message(181) + QStringLiteral(": ") + money(profit);
-    if (settings.totalVat && (on[JVat] || on[JVat2])) {
-        totals << translator.message(74);
-        for (const VatRate &v : rates) {
-            if (on[JVat2])
-                totals << translator.message(247) + u' ' + v.rate + QStringLiteral("%: ") + money(v.sales);
-            if (on[JVat])
-                totals << translator.message(248) + u' ' + v.rate + QStringLiteral("%: ") + money(v.purchase);
-        }
-    }
-    if (!totals.isEmpty())
-        totals.prepend(QString());  // a blank line between the rows and the totals
-
-    JournalPage layout(canvas, settings, translator, format, page, printing);
-    return layout.run(rows, totals);
 }
 
 }  // namespace morvane::booking

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace morvane::booking {
@@ -49,11 +50,18 @@ struct JournalPrintSettings {
     bool accepts(const JournalRecord &record) const;
 };
 
+// Hands every record to `visit` in print order until it answers false.
+using JournalSource = std::function<void(const std::function<bool(const JournalRecord &)> &visit)>;
+JournalSource sourceOf(const std::vector<JournalRecord> &records);
+
 // The journal printout, one routine for printer, PDF and preview: a table
 // over the page width under the heading, the title row on every page, the
 // totals after the last row. With `printing` every page is drawn and new
 // pages are started on the canvas; otherwise only page `page` (1-based) is
-// drawn. Returns the number of pages.
+// drawn. Returns the number of pages. The records are walked as they come,
+// so a large journal is never held in memory.
+int printJournal(printing::Canvas &canvas, const JournalPrintSettings &settings, const JournalSource &source,
+                 i18n::Translator &translator, const base::FormatSettings &format, int page, bool printing);
 int printJournal(printing::Canvas &canvas, const JournalPrintSettings &settings,
                  const std::vector<JournalRecord> &records, i18n::Translator &translator,
                  const base::FormatSettings &format, int page, bool printing);

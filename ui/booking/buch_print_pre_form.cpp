@@ -20,9 +20,9 @@ constexpr int kPreviewDpi = 100;
 }  // namespace
 
 TBuchPrintPreForm::TBuchPrintPreForm(const booking::JournalPrintSettings &settings,
-                                     const std::vector<booking::JournalRecord> &records, i18n::Translator &translator,
+                                     booking::JournalSource source, i18n::Translator &translator,
                                      const base::FormatSettings &format, const QPageLayout &page, QWidget *parent)
-    : QDialog(parent), settings_(settings), records_(records), translator_(translator), format_(format),
+    : QDialog(parent), settings_(settings), source_(std::move(source)), translator_(translator), format_(format),
       PageImage(new QLabel(this)), SeiteLabel(new QLabel(this))
 {
     setObjectName(QStringLiteral("BuchPrintPreForm"));
@@ -68,7 +68,7 @@ void TBuchPrintPreForm::showPage(int page)
     image_.fill(Qt::white);
     {
         printing::QtCanvas canvas(image_);
-        pages_ = booking::printJournal(canvas, settings_, records_, translator_, format_, page, false);
+        pages_ = booking::printJournal(canvas, settings_, source_, translator_, format_, page, false);
     }
     if (page > pages_) {
         showPage(pages_);

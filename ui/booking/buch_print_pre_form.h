@@ -14,7 +14,7 @@ namespace morvane::ui {
 class TBuchPrintPreForm final : public QDialog {
     Q_OBJECT
 public:
-    TBuchPrintPreForm(const booking::JournalPrintSettings &settings, const std::vector<booking::JournalRecord> &records,
+    TBuchPrintPreForm(const booking::JournalPrintSettings &settings, booking::JournalSource source,
                       i18n::Translator &translator, const base::FormatSettings &format, const QPageLayout &page,
                       QWidget *parent = nullptr);
 
@@ -26,7 +26,7 @@ public:
 
 private:
     const booking::JournalPrintSettings &settings_;
-    const std::vector<booking::JournalRecord> &records_;
+    booking::JournalSource source_;
     i18n::Translator &translator_;
     const base::FormatSettings &format_;
     QSize pixels_;

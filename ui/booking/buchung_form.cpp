@@ -76,6 +76,10 @@ TBuchungForm::TBuchungForm(app::Workspace &ws, QPrinter &printer, QWidget *paren
     buildLayout();
     TranslateComponents(this, ws_.translator);
     WindowStateStorage::restore(this);
+    // The stored check mark of "Sortieren" is the order the grid opens in.
+    order_ = NachArtikel1->isChecked()        ? JournalOrder::ByArticle
+             : NachKostenstelle1->isChecked() ? JournalOrder::ByCostCentre
+                                              : JournalOrder::Unsorted;
     DBGrid1->setSelectionBehavior(GanzeZeile1->isChecked() ? QAbstractItemView::SelectRows
                                                            : QAbstractItemView::SelectItems);
 }
@@ -337,23 +341,24 @@ bool TBuchungForm::markedRecord(booking::JournalRecord &record)
     }
 }
 
-std::vector<booking::JournalRecord> TBuchungForm::visibleRecords()
+booking::JournalSource TBuchungForm::journalSource()
 {
-    std::vector<booking::JournalRecord> records;
-    if (!table_.isOpen())
-        return records;
-    try {
-        const int n = std::min(table_.fieldCount(), booking::kJournalFieldCount);
-        for (table_.first(); !table_.eof(); table_.next()) {
+    return [this](const std::function<bool(const booking::JournalRecord &)> &visit) {
+        if (!table_.isOpen())
+            return;
+        try {
+            const int n = std::min(table_.fieldCount(), booking::kJournalFieldCount);
             booking::JournalRecord r;
-            for (int i = 0; i < n; ++i)
-                r[std::size_t(i)] = table_.fieldText(i);
-            records.push_back(std::move(r));
+            for (table_.first(); !table_.eof(); table_.next()) {
+                for (int i = 0; i < n; ++i)
+                    r[std::size_t(i)] = table_.fieldText(i);
+                if (!visit(r))
+                    return;
+            }
+        } catch (const dbase::DbfError &e) {
+            ws_.prompter->inform({0, e.text(), {}, base::Icon::Error});
         }
-    } catch (const dbase::DbfError &e) {
-        ws_.prompter->inform({0, e.text(), {}, base::Icon::Error});
-    }
-    return records;
+    };
 }
 
 void TBuchungForm::UndoBtnClick()
@@ -396,7 +401,7 @@ void TBuchungForm::SummarisedExportClick()
 void TBuchungForm::PrintBtnClick()
 {
     TProtokollDruckenForm dialog(ws_, printer_, this);
-    dialog.setRecords(visibleRecords());
+    dialog.setSource(journalSource());
     dialog.exec();
 }
 

@@ -6,6 +6,7 @@
 #include "core/booking/journal_columns.h"
 #include "core/booking/journal_export.h"
 #include "core/booking/journal_filter.h"
+#include "core/booking/journal_print.h"
 #include "core/dbase/table.h"
 
 #include <QDialog>
@@ -53,8 +54,9 @@ public:
 
     // The record in the marked grid row; false when none is marked.
     bool markedRecord(booking::JournalRecord &record);
-    // The visible records in grid order.
-    std::vector<booking::JournalRecord> visibleRecords();
+    // The visible records in grid order, as a walk over the table, so that
+    // printouts of any size never hold the journal in memory.
+    booking::JournalSource journalSource();
     // Exports the visible records; false when nothing was written.
     bool exportTo(const QString &path, bool summarised);
 

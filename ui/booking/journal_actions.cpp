@@ -146,7 +146,7 @@ void JournalActions::BuchungenDruckenClick()
     form_->reopen(false);
     form_->clearFilter();
     TProtokollDruckenForm dialog(ws_, printer_, window_);
-    dialog.setRecords(form_->visibleRecords());
+    dialog.setSource(form_->journalSource());
     dialog.exec();
 }
 

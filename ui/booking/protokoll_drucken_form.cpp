@@ -26,6 +26,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -180,23 +181,26 @@ TProtokollDruckenForm::TProtokollDruckenForm(app::Workspace &ws, QPrinter &print
     restoreState();
 }
 
-void TProtokollDruckenForm::setRecords(std::vector<booking::JournalRecord> records)
+void TProtokollDruckenForm::setSource(booking::JournalSource source)
 {
-    records_ = std::move(records);
-    const std::pair<QComboBox *, int> lists[] = {{KundeCombo, booking::JCustomer},
-                                                 {ArtikelCombo, booking::JArticle},
-                                                 {KategorieCombo, booking::JCategory},
-                                                 {LieferantCombo, booking::JSupplier},
-                                                 {KostenstelleCombo, booking::JCostcenter}};
-    for (const auto &[combo, field] : lists) {
-        QStringList all;
-        for (const booking::JournalRecord &r : records_)
-            all << r[std::size_t(field)];
-        const QStringList values = booking::sortedDistinct(all, ws_.format.collationLocale);
+    source_ = std::move(source);
+    const QList<QComboBox *> combos = filterCombos();
+    const int fields[] = {booking::JCustomer, booking::JArticle, booking::JCategory, booking::JSupplier,
+                          booking::JCostcenter};
+    std::array<QSet<QString>, 5> values;
+    if (source_)
+        source_([&](const booking::JournalRecord &r) {
+            for (std::size_t i = 0; i < values.size(); ++i)
+                values[i].insert(r[std::size_t(fields[i])]);
+            return true;
+        });
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        QComboBox *combo = combos[qsizetype(i)];
         const QString keep = combo->currentText();
         combo->clear();
         combo->addItem(QString());
-        combo->addItems(values);
+        combo->addItems(booking::sortedDistinct(QStringList(values[i].begin(), values[i].end()),
+                                                ws_.format.collationLocale));
         combo->setCurrentText(keep);
     }
 }
@@ -238,7 +242,7 @@ JournalPrintSettings TProtokollDruckenForm::settings() const
 void TProtokollDruckenForm::VorschauBtnClick()
 {
     const JournalPrintSettings s = settings();
-    TBuchPrintPreForm preview(s, records_, ws_.translator, ws_.format, printer_.pageLayout(), this);
+    TBuchPrintPreForm preview(s, source_, ws_.translator, ws_.format, printer_.pageLayout(), this);
     preview.exec();
 }
 
@@ -254,7 +258,7 @@ void TProtokollDruckenForm::DruckenBtnClick()
     if (!painter.begin(&printer_))
         return;
     printing::QtCanvas canvas(painter, true);
-    booking::printJournal(canvas, settings(), records_, ws_.translator, ws_.format, 1, true);
+    booking::printJournal(canvas, settings(), source_, ws_.translator, ws_.format, 1, true);
     painter.end();
 }
 

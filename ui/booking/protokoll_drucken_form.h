@@ -27,7 +27,7 @@ public:
     TProtokollDruckenForm(app::Workspace &ws, QPrinter &printer, QWidget *parent = nullptr);
 
     // The records to print; the filter lists take their distinct values.
-    void setRecords(std::vector<booking::JournalRecord> records);
+    void setSource(booking::JournalSource source);
     booking::JournalPrintSettings settings() const;
 
     void VorschauBtnClick();
@@ -47,7 +47,7 @@ private:
 
     app::Workspace &ws_;
     QPrinter &printer_;
-    std::vector<booking::JournalRecord> records_;
+    booking::JournalSource source_;
     printing::Font font_;
 
     QLineEdit *UeberschriftEd;

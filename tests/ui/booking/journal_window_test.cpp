@@ -9,11 +9,13 @@
 #include "ui/booking/buch_spalten_ausblenden_form.h"
 #include "ui/booking/buchung_form.h"
 #include "ui/booking/journal_actions.h"
+#include "ui/booking/kommando_form.h"
 
 #include "support/temp_workspace.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -201,11 +203,10 @@ TEST_F(JournalWindow, PreviewPagesForwardAndBack)
         addRecord(ws(), {{JKind, i % 2 ? "V" : "+"}, {JArticle, "Schraube M6"}, {JAmount, "2,00"},
                          {JDate, "10.12.2026"}, {JTime, "10:00:00"}, {JPrice, "3,00"}});
     form->reopen(false);
-    const std::vector<JournalRecord> records = form->visibleRecords();
     JournalPrintSettings settings;
     settings.columns[JPrice] = true;
     QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-    ui::TBuchPrintPreForm preview(settings, records, ws().translator, ws().format, a4);
+    ui::TBuchPrintPreForm preview(settings, form->journalSource(), ws().translator, ws().format, a4);
     preview.show();
     ASSERT_GE(preview.pageCount(), 2);
     auto inked = [&] {
@@ -283,7 +284,27 @@ TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
         for (int r = 0; r < list->rowCount(); ++r)
             best << list->item(r, 0)->text() + u'=' + list->item(r, 1)->text();
     });
-    if (trigger("Kunden mit den meisten Buchungen auflisten..."))
-        EXPECT_EQ(best.join(u','), s("Meier=2,Huber=1"));
-    EXPECT_TRUE(actions.externalCommand().program.isEmpty());
+    ASSERT_TRUE(trigger("Kunden mit den meisten Buchungen auflisten..."));
+    EXPECT_EQ(best.join(u','), s("Meier=2,Huber=1"));
+}
+
+TEST(KommandoForm, ProgramAndHiddenFlagAreKeptForTheBookings)
+{
+    test::TempWorkspace t;
+    {
+        ui::TKommandoForm form(*t.ws);
+        form.show();
+        form.findChild<QLineEdit *>(QStringLiteral("KommandoEd"))->setText(s("/usr/local/bin/nach buchung"));
+        form.findChild<QCheckBox *>(QStringLiteral("VersteckCheck"))->setChecked(true);
+        form.hide();
+    }
+    const booking::ExternalCommand command = ui::configuredExternalCommand(*t.ws);
+    EXPECT_EQ(command.program, s("/usr/local/bin/nach buchung"));
+    EXPECT_TRUE(command.hidden);
+    EXPECT_TRUE(command.enabled());
+    ui::TKommandoForm again(*t.ws);
+    again.findChild<QLineEdit *>(QStringLiteral("KommandoEd"))->clear();
+    again.show();
+    again.hide();
+    EXPECT_FALSE(ui::configuredExternalCommand(*t.ws).enabled()) << "an empty name switches the hook off";
 }
