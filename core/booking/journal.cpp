@@ -21,19 +21,26 @@ QString rightTrimmed(QString value)
     return value;
 }
 
-bool recordBelongsTo(const JournalRecord &record, const articles::Article &article)
+JournalArticleKey::JournalArticleKey(const articles::Article &article)
+    : name_(asStored(article.name)), barcode_(asStored(article.field(articles::Barcode)))
 {
-    if (asStored(article.name) != rightTrimmed(record[JArticle])
-        || asStored(article.field(articles::Barcode)) != rightTrimmed(record[JBarcode]))
+    const QString &numbers = article.field(articles::ArtikelNr);
+    noNumber_ = articles::GetFirstartnr(numbers).isEmpty();
+    for (const QString &line : articles::numberLines(numbers))
+        numbers_ << asStored(line);
+}
+
+bool JournalArticleKey::matches(const JournalRecord &record) const
+{
+    if (name_ != rightTrimmed(record[JArticle]) || barcode_ != rightTrimmed(record[JBarcode]))
         return false;
     const QString number = rightTrimmed(record[JArtNo]);
-    const QString &numbers = article.field(articles::ArtikelNr);
-    if (number.isEmpty() && articles::GetFirstartnr(numbers).isEmpty())
-        return true;
-    for (const QString &line : articles::numberLines(numbers))
-        if (asStored(line) == number)
-            return true;
-    return false;
+    return (number.isEmpty() && noNumber_) || numbers_.contains(number);
+}
+
+bool recordBelongsTo(const JournalRecord &record, const articles::Article &article)
+{
+    return JournalArticleKey(article).matches(record);
 }
 
 namespace {

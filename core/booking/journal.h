@@ -10,6 +10,7 @@ class Table;
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -77,6 +78,23 @@ QString rightTrimmed(QString value);
 // An empty "Artikel Nr." matches an empty `Art.no.`. The one rule for undo,
 // filters, storage places, evaluations and the reconstruction.
 bool recordBelongsTo(const JournalRecord &record, const articles::Article &article);
+
+// The same rule with the article's side prepared once, for walks over many
+// records.
+class JournalArticleKey {
+public:
+    explicit JournalArticleKey(const articles::Article &article);
+    // The name as the journal stores it: a record of another name never
+    // belongs, so a walk can compare this field first.
+    const QString &storedName() const { return name_; }
+    bool matches(const JournalRecord &record) const;
+
+private:
+    QString name_;
+    QString barcode_;
+    QStringList numbers_;
+    bool noNumber_ = false;
+};
 
 // Finds the rows of an article list a journal record belongs to by name and
 // barcode first, so a walk over a large journal asks recordBelongsTo only

@@ -62,9 +62,12 @@ constexpr std::initializer_list<int> kMatchFields = {JKind, JArticle, JBarcode, 
 Decimal consumption(app::Workspace &ws, const articles::Article &article, const ConsumptionQuery &query)
 {
     const ConsumptionRule rule(ws, query);
+    const JournalArticleKey key(article);
     Decimal sum;
     scanJournal(ws, {JKind, JArticle, JBarcode, JArtNo, JAmount, JDate, JCustomer}, [&](const JournalRecord &r) {
-        if (const auto c = rule.contribution(r); c && recordBelongsTo(r, article))
+        if (!key.matches(r))
+            return;
+        if (const auto c = rule.contribution(r))
             sum += *c;
     });
     return sum;

@@ -119,12 +119,17 @@ dbase::Table::Filter JournalFilter::tableFilter() const
         };
     }
     if (filterstrs) {
-        const articles::Article article = filterArticle(*this);
-        return [article](const dbase::Table &t) {
+        const JournalArticleKey key(filterArticle(*this));
+        return [key](const dbase::Table &t) {
+            // Most records carry another name: the other fields are read
+            // only for those that do not.
             JournalRecord r;
-            for (int f : {JArticle, JBarcode, JArtNo})
-                r[std::size_t(f)] = t.fieldText(f);
-            return recordBelongsTo(r, article);
+            r[JArticle] = t.fieldText(JArticle);
+            if (rightTrimmed(r[JArticle]) != key.storedName())
+                return false;
+            r[JBarcode] = t.fieldText(JBarcode);
+            r[JArtNo] = t.fieldText(JArtNo);
+            return key.matches(r);
         };
     }
     const QString text = str1;

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -376,7 +377,16 @@ void TBuchungForm::UndoBtnClick()
 
 bool TBuchungForm::exportTo(const QString &path, bool summarised)
 {
-    return booking::exportJournalCsv(ws_, table_, path, csvFormat, summarised) == booking::JournalExport::Written;
+    // A long export can be stopped; the file is then not written at all.
+    QProgressDialog progress(ws_.translator.translate(QStringLiteral("Export")), ws_.translator.translate(QStringLiteral("Abbrechen")),
+                             0, std::max(1, model_->rowCount()), this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const auto result = booking::exportJournalCsv(ws_, table_, path, csvFormat, summarised, [&](qint64 done) {
+        progress.setValue(int(std::min<qint64>(done, progress.maximum())));
+        return !progress.wasCanceled();
+    });
+    return result == booking::JournalExport::Written;
 }
 
 bool TBuchungForm::chooseExportFile(QString &path)

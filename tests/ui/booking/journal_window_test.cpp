@@ -250,11 +250,17 @@ TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
     main.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return main.windowTitle().contains(u" - "); }, 10000));
 
-    int selected = 0;
-    std::vector<JournalRecord> undone;
-    ui::JournalActions actions(&main, main.workspace(), main.generalPrinter(),
-                               {[&] { return selected; }, [&](const JournalRecord &r) { undone.push_back(r); }, {},
-                                [] { return false; }, {}});
+    // The main window may create its own; a second set would answer every
+    // menu item twice.
+    main.articleView()->selectRow(0);
+    ui::JournalActions *actions = main.findChild<ui::JournalActions *>();
+    std::unique_ptr<ui::JournalActions> own;
+    if (!actions) {
+        own = std::make_unique<ui::JournalActions>(&main, main.workspace(), main.generalPrinter(),
+                                                   ui::JournalActions::Callbacks{[] { return 0; }, {}, {},
+                                                                                 [] { return false; }, {}});
+        actions = own.get();
+    }
     auto trigger = [&](const char *caption) {
         QAction *a = main.findChild<QAction *>(ui::menuItemName(s(caption)));
         if (!a)
@@ -271,7 +277,7 @@ TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
     });
     ASSERT_TRUE(trigger("Alle Buchungen des gewählten Artikels zeigen..."));
     EXPECT_EQ(shownRows, 1) << "the selected article's records only";
-    EXPECT_FALSE(actions.journalForm()->filter().active()) << "the filter goes when the window closes";
+    EXPECT_FALSE(actions->journalForm()->filter().active()) << "the filter goes when the window closes";
 
     onNextModal([&](QWidget *w) { shownRows = qobject_cast<ui::TBuchungForm *>(w)->grid()->model()->rowCount(); });
     ASSERT_TRUE(trigger("Buchungen ansehen..."));
