@@ -10,12 +10,14 @@
 #include "ui/booking/buchung_form.h"
 #include "ui/booking/journal_actions.h"
 #include "ui/booking/kommando_form.h"
+#include "ui/booking/protokoll_drucken_form.h"
 
 #include "support/temp_workspace.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -230,6 +232,38 @@ TEST_F(JournalWindow, PreviewPagesForwardAndBack)
         preview.showPage(1);
         preview.grab().save(QString::fromLocal8Bit(shot));
     }
+}
+
+TEST_F(JournalWindow, PrintDialogListsTheVisibleValuesSortedAndStartsWithTheDefaults)
+{
+    QTest::keyClicks(child<QLineEdit>("FilterEd"), s("Kunde"));
+    click("FilterBtn");
+    ui::TProtokollDruckenForm dialog(ws(), printer);
+    dialog.setSource(form->journalSource());
+    auto *customers = dialog.findChild<QComboBox *>(QStringLiteral("KundeCombo"));
+    QStringList items;
+    for (int i = 0; i < customers->count(); ++i)
+        items << customers->itemText(i);
+    EXPECT_EQ(items.join(u'|'), s("|Kunde A|Kunde AB")) << "the empty entry first; kunde a is filtered out";
+    auto *costCentres = dialog.findChild<QComboBox *>(QStringLiteral("KostenstelleCombo"));
+    ASSERT_EQ(costCentres->count(), 3);
+    EXPECT_EQ(costCentres->itemText(1), s("K2"));
+    EXPECT_EQ(costCentres->itemText(2), s("K3"));
+
+    const JournalPrintSettings defaults;
+    const JournalPrintSettings taken = dialog.settings();
+    EXPECT_EQ(taken.columns, defaults.columns);
+    EXPECT_EQ(taken.heading, s("Buchungen"));
+    EXPECT_FALSE(taken.from.isValid());
+    EXPECT_TRUE(taken.appendDateRange);
+    EXPECT_TRUE(taken.totalPrice && taken.totalVat && taken.totalProfit && taken.totalBuyingPrice);
+    EXPECT_EQ(taken.marginLeft, 15);
+
+    customers->setCurrentText(s("Kunde AB"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("VonEd"))->setText(s("2.12.2026"));
+    const JournalPrintSettings chosen = dialog.settings();
+    EXPECT_EQ(chosen.customer, s("Kunde AB"));
+    EXPECT_EQ(chosen.from, QDate(2026, 12, 2));
 }
 
 TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
