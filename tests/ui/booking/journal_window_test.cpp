@@ -264,6 +264,10 @@ TEST_F(JournalWindow, PrintDialogListsTheVisibleValuesSortedAndStartsWithTheDefa
     const JournalPrintSettings chosen = dialog.settings();
     EXPECT_EQ(chosen.customer, s("Kunde AB"));
     EXPECT_EQ(chosen.from, QDate(2026, 12, 2));
+    if (const QByteArray shot = qgetenv("MORVANE_SCREENSHOT_PRINTDIALOG"); !shot.isEmpty()) {
+        dialog.show();
+        dialog.grab().save(QString::fromLocal8Bit(shot));
+    }
 }
 
 TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
