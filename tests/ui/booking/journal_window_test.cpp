@@ -21,6 +21,7 @@
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
@@ -280,7 +281,9 @@ TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
         app::Workspace ws(app::Folders{folder, folder, folder}, clock, prompter);
         ws.articles = {test::makeArticle(s("Schraube"), {{articles::ArtikelNr, s("7")}, {articles::Menge, s("3")}})};
         ASSERT_EQ(articles::SaveFile(ws), articles::SaveResult::Saved);
-        addRecord(ws, {{JKind, "-"}, {JArticle, "Schraube"}, {JArtNo, "7"}, {JCustomer, "Meier"}});
+        const QByteArray today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1();
+        addRecord(ws, {{JKind, "-"}, {JArticle, "Schraube"}, {JArtNo, "7"}, {JCustomer, "Meier"}, {JAmount, "2"},
+                       {JDate, today.constData()}});
         addRecord(ws, {{JKind, "-"}, {JArticle, "Mutter"}, {JCustomer, "Meier"}});
         addRecord(ws, {{JKind, "-"}, {JArticle, "Scheibe"}, {JCustomer, "Huber"}});
     }
@@ -330,6 +333,14 @@ TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
     });
     ASSERT_TRUE(trigger("Kunden mit den meisten Buchungen auflisten..."));
     EXPECT_EQ(best.join(u','), s("Meier=2,Huber=1"));
+
+    QString told;
+    onNextModal([&](QWidget *w) {
+        if (auto *box = qobject_cast<QMessageBox *>(w))
+            told = box->windowTitle() + u'|' + box->text();
+    });
+    ASSERT_TRUE(trigger("Verbrauch des gewählten Artikels in den letzten 30 Tagen..."));
+    EXPECT_EQ(told.toStdString(), "Verbrauch|Verbrauch des Artikels in den letzten 30 Tagen: 2");
 }
 
 TEST(KommandoForm, ProgramAndHiddenFlagAreKeptForTheBookings)
