@@ -423,6 +423,8 @@ void TBuchungForm::SpaltenAusblenden1Click()
     TBuchSpaltenAusblendenForm dialog(names, ws_.articleSettings.buchspaltevis, ws_.translator, this);
     dialog.exec();
     const auto flags = dialog.flags();
+    if (flags == ws_.articleSettings.buchspaltevis)
+        return;
     articles::SharedAccess::inWritePhase(ws_, [&] {
         ws_.articleSettings.buchspaltevis = flags;
         return true;
