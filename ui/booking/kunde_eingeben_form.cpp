@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace morvane::ui {
 
 TKundeUbernehmenForm::TKundeUbernehmenForm(AddressForm &customers, QWidget *parent)
@@ -33,6 +35,33 @@ TKundeUbernehmenForm::TKundeUbernehmenForm(AddressForm &customers, QWidget *pare
     UbernehmenBtn->setAutoDefault(false);
     top->addWidget(UbernehmenBtn);
     layout_->insertLayout(0, top);
+
+    // The grid's navigator: first, previous, next and last customer.
+    auto *navigator = new QHBoxLayout;
+    struct Move {
+        const char *caption;
+        const char *name;
+        int move;
+    };
+    const Move moves[] = {{"|<", "ErsterBtn", -2}, {"<", "VorherigerBtn", -1}, {">", "NaechsterBtn", 1},
+                          {">|", "LetzterBtn", 2}};
+    for (const auto &[caption, name, move] : moves) {
+        auto *b = new QPushButton(QLatin1String(caption), this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        b->setFixedWidth(36);
+        navigator->addWidget(b);
+        connect(b, &QPushButton::clicked, this, [this, move = move] {
+            const int rows = DBGrid1->model()->rowCount();
+            if (rows == 0)
+                return;
+            const int current = DBGrid1->currentIndex().isValid() ? DBGrid1->currentIndex().row() : 0;
+            const int target = move == -2 ? 0 : move == 2 ? rows - 1 : std::clamp(current + move, 0, rows - 1);
+            DBGrid1->selectRow(target);
+        });
+    }
+    navigator->addStretch();
+    layout_->insertLayout(layout_->indexOf(DBGrid1) + 1, navigator);
 
     KundePflichtCheck = new QCheckBox(tr_(QStringLiteral("Abschluss der Buchung ohne Kundeneingabe verhindern")), this);
     KundePflichtCheck->setObjectName(QStringLiteral("KundePflichtCheck"));

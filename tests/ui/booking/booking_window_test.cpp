@@ -361,6 +361,9 @@ TEST_F(BookingWindow, PromptWindowsAnswerTheBooking)
 
 TEST_F(BookingWindow, CustomerTakenOverFromTheTableWithItsCostCentre)
 {
+    QStringList first(15);
+    first[0] = s("Muster GmbH");
+    ASSERT_EQ(form->addressActions()->customers().saveRecord(std::nullopt, first), addresses::RecordResult::Saved);
     QStringList record(15);
     record[1] = s("Meier");
     record[2] = s("Anna");
@@ -378,7 +381,11 @@ TEST_F(BookingWindow, CustomerTakenOverFromTheTableWithItsCostCentre)
             kunde->NurUbernehmenCheck->setChecked(true);
             EXPECT_TRUE(kunde->KundeEd->lineEdit()->isReadOnly()) << "typing is ignored";
             kunde->NurUbernehmenCheck->setChecked(false);
-            kunde->DBGrid1->selectRow(0);
+            kunde->findChild<QPushButton *>(s("LetzterBtn"))->click();
+            kunde->findChild<QPushButton *>(s("VorherigerBtn"))->click();
+            kunde->UbernehmenBtnClick();
+            EXPECT_EQ(kunde->KundeEd->currentText(), s("Muster GmbH; ; "));
+            kunde->findChild<QPushButton *>(s("NaechsterBtn"))->click();
             kunde->UbernehmenBtnClick();
             EXPECT_EQ(kunde->KundeEd->currentText(), s("Meier; Anna"));
             if (const QByteArray path = qgetenv("MORVANE_SCREENSHOT_CUSTOMER"); !path.isEmpty())
