@@ -324,6 +324,8 @@ TEST_F(BookingWindow, PromptWindowsAnswerTheBooking)
             EXPECT_EQ(menge->ArtikelLabel->text(), s("Schraube"));
             EXPECT_TRUE(menge->AbgangCheck->isChecked());
             menge->MengeEd->setValue(3);
+            if (const QByteArray path = qgetenv("MORVANE_SCREENSHOT_QUANTITY"); !path.isEmpty())
+                menge->grab().save(QString::fromLocal8Bit(path));
             accept(w);
         })
         .then([](QWidget *w) {
@@ -341,6 +343,8 @@ TEST_F(BookingWindow, PromptWindowsAnswerTheBooking)
             EXPECT_EQ(serial->objectName(), s("Seriennummerform"));
             EXPECT_EQ(serial->Edit1->count(), 2);
             serial->Edit1->setCurrentIndex(1);
+            if (const QByteArray path = qgetenv("MORVANE_SCREENSHOT_SERIAL"); !path.isEmpty())
+                serial->grab().save(QString::fromLocal8Bit(path));
             accept(w);
         });
     driver.run([&] { BuchenBtn->click(); });
