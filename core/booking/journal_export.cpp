@@ -75,22 +75,24 @@ QByteArray journalCsvBytes(dbase::Table &table, const CsvFormat &format, bool su
             return {};
         }
         ++done;
-        QStringList values = currentValues(table);
         if (!summarised || !canSummarise) {
-            appendLine(out, values, separator);
+            appendLine(out, currentValues(table), separator);
             continue;
         }
-        const QString key = values[JKind] + QChar(0) + values[JArticle] + QChar(0) + values[JBarcode] + QChar(0)
-                            + values[JArtNo];
-        const base::Decimal amount = base::Decimal::parse(values[JAmount], decimalSeparator).value_or(base::Decimal());
+        // A record of a known group adds its amount; only the first record
+        // of a group is read whole.
+        const QString key = table.fieldText(JKind) + QChar(0) + table.fieldText(JArticle) + QChar(0)
+                            + table.fieldText(JBarcode) + QChar(0) + table.fieldText(JArtNo);
+        const base::Decimal amount =
+            base::Decimal::parse(table.fieldText(JAmount), decimalSeparator).value_or(base::Decimal());
         const auto it = groupOf.constFind(key);
         if (it == groupOf.constEnd()) {
             groupOf.insert(key, groups.size());
-            groups.push_back({std::move(values), amount});
+            groups.push_back({currentValues(table), amount});
         } else {
             Group &g = groups[*it];
             g.amount += amount;
-            g.values[JNewAmount] = values[JNewAmount];
+            g.values[JNewAmount] = table.fieldText(JNewAmount);
         }
     }
     for (Group &g : groups) {
