@@ -134,6 +134,18 @@ TEST_F(JournalWindow, SortsByArticleAndByCostCentre)
     EXPECT_EQ(articles(), s("Dübel,Schraube,Zange,Hammer"));
     child<QAction>("Unsortiert1")->trigger();
     EXPECT_EQ(articles(), s("Zange,Hammer,Schraube,Dübel"));
+
+    // The order and "Ganze Zeile markieren" come back with the window.
+    child<QAction>("SortierennachArtikel1")->trigger();
+    child<QAction>("GanzeZeilemarkieren1")->setChecked(true);
+    form->hide();
+    form = std::make_unique<ui::TBuchungForm>(ws(), printer);
+    form->reopen(false);
+    EXPECT_EQ(articles(), s("Dübel,Hammer,Schraube,Zange"));
+    EXPECT_EQ(form->grid()->selectionBehavior(), QAbstractItemView::SelectRows);
+    child<QAction>("GanzeZeilemarkieren1")->setChecked(false);
+    child<QAction>("Unsortiert1")->trigger();
+    form->hide();
 }
 
 TEST_F(JournalWindow, HiddenMovedAndRestoredColumnsAreSavedWithTheArticleFile)
