@@ -146,8 +146,7 @@ void BM_StoragePlaceBalance(benchmark::State &state)
 {
     const articles::Article a = article42();
     for (auto _ : state)
-        benchmark::DoNotOptimize(storagePlaceBalance(*journal().ws, QStringLiteral("Platz 42"), a.name,
-                                                     a.field(articles::ArtikelNr), a.field(articles::Barcode)));
+        benchmark::DoNotOptimize(storagePlaceBalance(*journal().ws, QStringLiteral("Platz 42"), a));
 }
 
 void BM_CsvExport100000(benchmark::State &state)

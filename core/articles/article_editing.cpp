@@ -347,46 +347,4 @@ EditResult setVatForAll(app::Workspace &ws, base::Decimal vat)
     return saved ? EditResult::Saved : EditResult::IoError;
 }
 
-EditResult convertToWholePieces(app::Workspace &ws)
-{
-    if (!SharedAccess::canwritenow(ws))
-        return EditResult::AccessRefused;
-    const QChar sep = ws.format.decimalSeparator;
-    bool cancelled = false;
-    ArticleList converted = ws.articles;
-    for (Article &a : converted) {
-        for (int k : {int(Menge), int(Mindestbestand)}) {
-            QString &value = a.field(k);
-            // An empty minimum or quantity has nothing to round.
-            if (value.trimmed().isEmpty())
-                continue;
-            const auto number = base::Decimal::parse(value, ws.format);
-            if (number && number->isWhole()) {
-                value = number->toString(sep);
-                continue;
-            }
-            const QString rounded = number ? number->rounded(0).toString(sep) : QStringLiteral("0");
-            const QString suffix = value + u' ' + ws.translator.message(190) + rounded;
-            const base::Answer answer = ws.prompter->ask(
-                ws.translator.makeMessage(86, base::Icon::Question, a.name, suffix), base::Buttons::OkCancel);
-            if (answer != base::Answer::Ok) {
-                cancelled = true;
-                break;
-            }
-            value = rounded;
-        }
-        if (cancelled)
-            break;
-    }
-    ArticleList before = std::move(ws.articles);
-    ws.articles = std::move(converted);
-    const bool saved = SaveFile(ws) == SaveResult::Saved;
-    if (!saved)
-        ws.articles = std::move(before);
-    SharedAccess::EndWriteMow(ws);
-    if (!saved)
-        return EditResult::IoError;
-    return cancelled ? EditResult::Cancelled : EditResult::Saved;
-}
-
 }  // namespace morvane::articles

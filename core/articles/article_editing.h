@@ -121,11 +121,6 @@ DeleteOutcome deleteArticles(app::Workspace &ws, const settings::Session &sessio
 bool confirmVatForAll(app::Workspace &ws);
 EditResult setVatForAll(app::Workspace &ws, base::Decimal vat);
 
-// "Mengeneingabe nur in ganzen Stück möglich" switched on: every "Menge" and
-// "Mindestbestand" becomes a whole number, asking before rounding. Cancel
-// stops the run; what was converted so far is saved (Cancelled).
-EditResult convertToWholePieces(app::Workspace &ws);
-
 // A quantity or price as the dialog writes it: fixed decimals with the
 // workstation's separator.
 QString formatNumber(double value, int decimals, const base::FormatSettings &format);

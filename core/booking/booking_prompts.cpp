@@ -317,13 +317,13 @@ QStringList journalCustomers(app::Workspace &ws)
 {
     QStringList customers;
     QSet<QString> seen;
-    for (const JournalRecord &r : readJournal(ws)) {
+    scanJournal(ws, {JCustomer}, [&](const JournalRecord &r) {
         const QString customer = rightTrimmed(r[JCustomer]);
         if (!customer.isEmpty() && !seen.contains(customer)) {
             seen.insert(customer);
             customers << customer;
         }
-    }
+    });
     return customers;
 }
 
@@ -344,40 +344,36 @@ QStringList storagePlaceChoices(app::Workspace &ws, int row)
     QStringList places;
     if (row < 0 || row >= int(ws.articles.size()))
         return places;
-    for (const JournalRecord &r : readJournal(ws)) {
+    const JournalArticleKey key(ws.articles[std::size_t(row)]);
+    scanJournal(ws, {JArticle, JBarcode, JArtNo, JArea}, [&](const JournalRecord &r) {
         const QString place = rightTrimmed(r[JArea]);
-        if (place.isEmpty() || places.contains(place))
-            continue;
-        if (findJournalArticle(ws.articles, r) == row)
+        if (!place.isEmpty() && key.matches(r) && !places.contains(place))
             places << place;
-    }
+    });
     return places;
 }
 
-Decimal storagePlaceBalance(app::Workspace &ws, const QString &place, const QString &name, const QString &artNo,
-                            const QString &barcode)
+Decimal storagePlaceBalance(app::Workspace &ws, const QString &place, const articles::Article &article)
 {
+    const JournalArticleKey key(article);
     Decimal sum;
-    for (const JournalRecord &r : readJournal(ws)) {
-        if (rightTrimmed(r[JArea]) != place || rightTrimmed(r[JArticle]) != name
-            || rightTrimmed(r[JBarcode]) != barcode || rightTrimmed(r[JArtNo]) != artNo)
-            continue;
+    scanJournal(ws, {JKind, JArticle, JBarcode, JArtNo, JAmount, JArea}, [&](const JournalRecord &r) {
+        if (rightTrimmed(r[JArea]) != place || !key.matches(r))
+            return;
         const auto amount = Decimal::parse(r[JAmount].trimmed(), ws.format);
         if (!amount)
-            continue;
+            return;
         if (isReceiptKind(rightTrimmed(r[JKind])))
             sum += *amount;
         else
             sum -= *amount;
-    }
+    });
     return sum;
 }
 
 bool checkstellplatz(app::Workspace &ws, const QString &place, const articles::Article &article, Decimal quantity)
 {
-    const Decimal held = storagePlaceBalance(ws, place, article.name,
-                                             articles::GetFirstartnr(article.field(articles::ArtikelNr)),
-                                             article.field(articles::Barcode));
+    const Decimal held = storagePlaceBalance(ws, place, article);
     if (quantity <= held)
         return true;
     i18n::Translator &t = ws.translator;

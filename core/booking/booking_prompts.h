@@ -166,8 +166,7 @@ QStringList storagePlaceChoices(app::Workspace &ws, int row);
 
 // The quantity on a storage place by the balance rule: receipt kinds add
 // `Amount`, the others subtract it; amounts that are no numbers are skipped.
-base::Decimal storagePlaceBalance(app::Workspace &ws, const QString &place, const QString &name,
-                                  const QString &artNo, const QString &barcode);
+base::Decimal storagePlaceBalance(app::Workspace &ws, const QString &place, const articles::Article &article);
 
 // `checkstellplatz`: an issue of `quantity` from `place`. When the place holds
 // less, asks message 235; true = the booking may go on.

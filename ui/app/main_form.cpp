@@ -8,6 +8,7 @@
 #include "core/i18n/message_table.h"
 #include "core/settings/admin_options_file.h"
 #include "core/settings/options_store.h"
+#include "core/settings/rights.h"
 #include "ui/addresses/address_actions.h"
 #include "ui/addresses/kunden_form.h"
 #include "ui/app/admin_form.h"
@@ -22,6 +23,7 @@
 #include "ui/articles/spalten_ausblenden_form.h"
 #include "ui/articles/spalten_umbenennen_form.h"
 #include "ui/booking/booking_actions.h"
+#include "ui/booking/journal_actions.h"
 #include "ui/i18n/component_translator.h"
 #include "ui/i18n/translate_form.h"
 #include "ui/settings/admin_pass_form.h"
@@ -118,8 +120,17 @@ void TMainForm::FormCreate()
         articleActions_->NeuerArtikelForm()->setQuantityDecimals(decimals);
     };
     prompter_.valueDialogs = [this](const base::ValuePrompt &prompt) { return bookingActions_->askValue(prompt); };
-    // The whole-piece switch converts the list through the booking handlers.
-    disconnect(action("Mengeneingabe nur in ganzen Stück möglich"), &QAction::toggled, articleActions_, nullptr);
+    journalActions_ = new JournalActions(
+        this, *ws_, printer0_,
+        {[this] { return bookingActions_->selectedRow(); },
+         [this](const booking::JournalRecord &record) { bookingActions_->undoBooking(record); },
+         [this] { reloadList(); },
+         [this] {
+             return settings::Rights(ws_->options, userActions_->session()).mayChange(settings::RightBuchungenBearbeiten);
+         },
+         [this] { addressActions_->Kundenverwaltung1Click(); }});
+    bookingActions_->externalCommand = [this] { return journalActions_->externalCommand(); };
+    articleActions_->bookSelected = [this] { bookingActions_->BuchenBtnClick(); };
     action("Bedienungsanleitung als PDF Datei...")->setVisible(true);
     PrinterSlots::load(QStringLiteral("printer0"), printer0_);
     WindowStateStorage::restore(this);

@@ -27,6 +27,7 @@ class AddressActions;
 class ArticleActions;
 class ArticleTableModel;
 class BookingActions;
+class JournalActions;
 class UserActions;
 
 // The main window: the article list of the current warehouse, the booking
@@ -46,6 +47,8 @@ public:
     // "Abgang/Zugang buchen", "Rückgängig", the prompts and the booking
     // options; the journal window undoes a record through it.
     BookingActions *bookingActions() const { return bookingActions_; }
+    // The journal window and the figures computed from the journal.
+    JournalActions *journalActions() const { return journalActions_; }
     ArticleTableModel *articleModel() const { return model_; }
     QTableView *articleView() const { return ListView1; }
     bool noAutoExport() const { return noautoexport_; }
@@ -94,6 +97,7 @@ private:
     ArticleActions *articleActions_ = nullptr;
     AddressActions *addressActions_ = nullptr;
     BookingActions *bookingActions_ = nullptr;
+    JournalActions *journalActions_ = nullptr;
 
     bool isnotfirst_ = false;
     bool noautoexport_ = false;

@@ -55,8 +55,6 @@ ArticleActions::ArticleActions(TMainForm &form, const settings::Session &session
            &ArticleActions::SpaltenunterArtikelbearbeitenausblenden1Click);
     onMenu("Inhalt der 1. freien Spalte für neue Artikel voreinstellen...",
            &ArticleActions::InhaltderfreienSpaltefrneueArtikelvoreinstellen1Click);
-    if (QAction *a = action("Mengeneingabe nur in ganzen Stück möglich"))
-        connect(a, &QAction::toggled, this, &ArticleActions::MengeneingabenuringanzenStckmglich1Click);
 }
 
 ArticleActions::~ArticleActions() = default;
@@ -130,9 +128,6 @@ void ArticleActions::prepareDialog()
     dialog_->setPriceDecimals(three && three->isChecked() ? 3 : 2);
     const QAction *noFreeText = action("Keinen freien Text als Lagerplatz erlauben");
     dialog_->setStoragePlaceFreeText(!(noFreeText && noFreeText->isChecked()));
-    // Booking from the dialog belongs to the booking engine; it shows its
-    // button when it is attached.
-    dialog_->setBookingVisible(false);
     BlendeSpaltenAus();
 }
 
@@ -154,6 +149,10 @@ void ArticleActions::run(Start start, int row)
             return;
         }
         prepareDialog();
+        // "Abgang/Zugang buchen" in the dialog saves the article and books it
+        // with the main window's quantity and direction.
+        const QAction *direct = action("Direkt im \"Artikel bearbeiten\" Fenster buchen können");
+        dialog_->setBookingVisible(start == Start::Edit && bookSelected && direct && direct->isChecked());
         dialog_->setArticle(draft);
         if (sound)
             QApplication::beep();
@@ -195,6 +194,8 @@ void ArticleActions::run(Start start, int row)
             sound = false;
             continue;
         }
+        if (result == TNeuerArtikelForm::ResultBuchen && saved >= 0 && bookSelected)
+            bookSelected();
         return;
     }
 }
@@ -288,27 +289,6 @@ void ArticleActions::InhaltderfreienSpaltefrneueArtikelvoreinstellen1Click()
         QStringLiteral("Freie Spalte 1:"), QLineEdit::Normal, firstFreeColumnPreset, &ok);
     if (ok)
         firstFreeColumnPreset = text;
-}
-
-void ArticleActions::MengeneingabenuringanzenStckmglich1Click(bool checked)
-{
-    if (converting_)
-        return;
-    if (checked) {
-        const EditResult result = convertToWholePieces(ws_);
-        reload();
-        if (result != EditResult::Saved) {
-            // The run did not finish: the mode stays off.
-            converting_ = true;
-            if (QAction *a = action("Mengeneingabe nur in ganzen Stück möglich"))
-                a->setChecked(false);
-            converting_ = false;
-            checked = false;
-        }
-    }
-    if (auto *menge = form_.findChild<QDoubleSpinBox *>(QStringLiteral("MengeEd")))
-        menge->setDecimals(checked ? 0 : 2);
-    dialog_->setQuantityDecimals(checked ? 0 : 2);
 }
 
 }  // namespace morvane::ui

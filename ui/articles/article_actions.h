@@ -47,6 +47,9 @@ public:
     std::function<void()> reloadList;
     // Supplier e-mails for the drop-down list (the supplier table).
     std::function<QStringList()> supplierEmails;
+    // Books the selected article as "Abgang/Zugang buchen" does; the edit
+    // dialog offers its booking button only when this is set.
+    std::function<void()> bookSelected;
 
     void NewArtikelBtnClick();
     void EditArtikelBtnClick();
@@ -56,7 +59,6 @@ public:
     void MwStfralleArtikelsetzen1Click();
     void SpaltenunterArtikelbearbeitenausblenden1Click();
     void InhaltderfreienSpaltefrneueArtikelvoreinstellen1Click();
-    void MengeneingabenuringanzenStckmglich1Click(bool checked);
     // Applies the field hiding and the purchase-price rule to the dialog.
     void BlendeSpaltenAus();
 
@@ -77,7 +79,6 @@ private:
     QTableView *view_;
     ArticleTableModel *model_;
     TNeuerArtikelForm *dialog_;
-    bool converting_ = false;
 };
 
 }  // namespace morvane::ui

@@ -45,6 +45,8 @@ public:
     // Books the opposite of one journal record, as the journal window's undo
     // does; the list follows.
     booking::BookingOutcome undoBooking(const booking::JournalRecord &record);
+    // The first selected row of the list, -1 when none.
+    int selectedRow() const;
 
     void BuchenBtnClick();
     void UndoBtnClick();
@@ -86,7 +88,6 @@ protected:
 private:
     QAction *action(const char *caption) const;
     bool checked(const char *caption) const;
-    int selectedRow() const;
     void selectRow(int row);
     void afterBooking(int row);
     booking::Direction direction() const;

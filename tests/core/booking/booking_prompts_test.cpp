@@ -369,10 +369,10 @@ TEST_F(Prompts, BalanceCountsOnlyTheArticleOnThatPlace)
     c.storagePlace = s("A1");
     ASSERT_EQ(buche(ws(), settings::Session(), {}, c).result, BookingResult::Booked);
 
-    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), s("Schraube"), s("7"), s("4000001")), dec("2"));
-    EXPECT_EQ(storagePlaceBalance(ws(), s("B2"), s("Schraube"), s("7"), s("4000001")), dec("7"));
-    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), s("Schraube"), s("8"), s("4000001")), dec("4"));
-    EXPECT_EQ(storagePlaceBalance(ws(), s("C3"), s("Schraube"), s("7"), s("4000001")), dec("0"));
+    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), ws().articles[0]), dec("2"));
+    EXPECT_EQ(storagePlaceBalance(ws(), s("B2"), ws().articles[0]), dec("7"));
+    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), ws().articles[1]), dec("4"));
+    EXPECT_EQ(storagePlaceBalance(ws(), s("C3"), ws().articles[0]), dec("0"));
     EXPECT_EQ(storagePlaceChoices(ws(), 0), QStringList({s("A1"), s("B2")}));
     EXPECT_EQ(storagePlaceChoices(ws(), 1), QStringList({s("A1")}));
 
@@ -388,7 +388,7 @@ TEST_F(Prompts, BalanceCountsOnlyTheArticleOnThatPlace)
     ASSERT_GE(journal.size(), 2u);
     EXPECT_EQ(journal[journal.size() - 2][JKind].trimmed(), s("S"));
     EXPECT_EQ(journal.back()[JKind].trimmed(), s("V"));
-    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), s("Schraube"), s("7"), s("4000001")), dec("6,5"));
+    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), ws().articles[0]), dec("6,5"));
 }
 
 TEST_F(Prompts, ScannedPlaceIsCheckedButNotAsked)
