@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/workspace.h"
+#include "core/base/decimal.h"
 #include "core/base/scripted_prompter.h"
 
 #include <QMap>
@@ -25,6 +26,11 @@ struct TempWorkspace {
     base::ScriptedPrompter prompter;
     std::unique_ptr<app::Workspace> ws;
 };
+
+// A text written in the source as UTF-8.
+inline QString s(const char *text) { return QString::fromUtf8(text); }
+// A number written with a decimal comma; the text must be a number.
+inline base::Decimal dec(const char *text) { return *base::Decimal::parse(s(text), u','); }
 
 // Builds an article whose listed fields are set.
 articles::Article makeArticle(const QString &name, std::initializer_list<std::pair<int, QString>> fields = {});

@@ -2,12 +2,11 @@
 
 #include "core/articles/article.h"
 #include "ui/articles/article_table_model.h"
+#include "ui/base/grid_dialog_layout.h"
 
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace morvane::ui {
 
@@ -31,16 +30,7 @@ TSortSpalteForm::TSortSpalteForm(const ArticleTableModel &model, const articles:
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *side = new QVBoxLayout;
-    side->addWidget(up);
-    side->addWidget(down);
-    side->addStretch();
-    auto *row = new QHBoxLayout;
-    row->addWidget(ListBox1, 1);
-    row->addLayout(side);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addWidget(buttons);
+    layOutGridWithSideButtons(this, ListBox1, {up, down}, buttons);
     resize(360, 520);
 }
 

@@ -1,13 +1,12 @@
 #include "ui/articles/spalten_ausblenden_form.h"
 
 #include "ui/articles/article_table_model.h"
+#include "ui/base/grid_dialog_layout.h"
 
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace morvane::ui {
 
@@ -37,16 +36,7 @@ TSpaltenAusblendenForm::TSpaltenAusblendenForm(const ArticleTableModel &model,
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *side = new QVBoxLayout;
-    side->addWidget(hide);
-    side->addWidget(show);
-    side->addStretch();
-    auto *row = new QHBoxLayout;
-    row->addWidget(StringGrid1, 1);
-    row->addLayout(side);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addWidget(buttons);
+    layOutGridWithSideButtons(this, StringGrid1, {hide, show}, buttons);
     resize(460, 560);
 }
 

@@ -1,13 +1,12 @@
 #include "ui/booking/buch_spalten_ausblenden_form.h"
 
+#include "ui/base/grid_dialog_layout.h"
 #include "ui/i18n/component_translator.h"
 
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace morvane::ui {
 
@@ -39,16 +38,7 @@ TBuchSpaltenAusblendenForm::TBuchSpaltenAusblendenForm(const QStringList &fieldT
             [this](int row, int) { setVisible(row, !flags_[std::size_t(row)]); });
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto *side = new QVBoxLayout;
-    side->addWidget(hide);
-    side->addWidget(show);
-    side->addStretch();
-    auto *row = new QHBoxLayout;
-    row->addWidget(StringGrid1, 1);
-    row->addLayout(side);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addWidget(buttons);
+    layOutGridWithSideButtons(this, StringGrid1, {hide, show}, buttons);
     TranslateComponents(this, translator_);
     resize(420, 560);
 }

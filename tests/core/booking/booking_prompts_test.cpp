@@ -16,13 +16,11 @@
 using namespace morvane;
 using namespace morvane::articles;
 using namespace morvane::booking;
+using test::dec;
 using test::makeArticle;
+using test::s;
 
 namespace {
-
-QString s(const char *text) { return QString::fromUtf8(text); }
-
-base::Decimal dec(const char *text) { return *base::Decimal::parse(s(text), u','); }
 
 // Plays the scripted prompter and remembers what each text prompt was preset with.
 class PresetRecorder final : public base::Prompter {

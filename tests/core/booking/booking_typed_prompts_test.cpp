@@ -9,14 +9,12 @@
 using namespace morvane;
 using namespace morvane::articles;
 using namespace morvane::booking;
+using test::dec;
 using test::makeArticle;
+using test::s;
 using Kind = base::ValuePrompt::Kind;
 
 namespace {
-
-QString s(const char *text) { return QString::fromUtf8(text); }
-
-base::Decimal dec(const char *text) { return *base::Decimal::parse(s(text), u','); }
 
 base::ValueAnswer answer(const char *text, bool issue = true)
 {

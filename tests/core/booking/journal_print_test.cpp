@@ -3,6 +3,8 @@
 #include "core/printing/pdf_canvas.h"
 #include "core/printing/recording_canvas.h"
 
+#include "support/temp_workspace.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -11,11 +13,10 @@
 
 using namespace morvane;
 using namespace morvane::booking;
+using test::s;
 using printing::RecordingCanvas;
 
 namespace {
-
-QString s(const char *text) { return QString::fromUtf8(text); }
 
 JournalRecord record(const char *kind, const char *article, const char *date,
                      std::initializer_list<std::pair<int, const char *>> more = {})

@@ -11,10 +11,9 @@
 
 using namespace morvane;
 using namespace morvane::booking;
+using test::s;
 
 namespace {
-
-QString s(const char *text) { return QString::fromUtf8(text); }
 
 JournalRecord record(std::initializer_list<std::pair<int, const char *>> fields)
 {

@@ -11,10 +11,9 @@ using namespace morvane;
 using namespace morvane::articles;
 using namespace morvane::booking;
 using test::makeArticle;
+using test::s;
 
 namespace {
-
-QString s(const char *text) { return QString::fromUtf8(text); }
 
 TEST(WholePieces, RoundsHalvesToTheEvenNeighbour)
 {

@@ -40,11 +40,10 @@
 #include <functional>
 
 using namespace morvane;
+using test::s;
 using namespace morvane::articles;
 
 namespace {
-
-QString s(const char *text) { return QString::fromUtf8(text); }
 
 // A data folder with an article file.
 struct Fixture {

@@ -32,11 +32,10 @@
 #include <gtest/gtest.h>
 
 using namespace morvane;
+using test::s;
 using namespace morvane::booking;
 
 namespace {
-
-QString s(const char *text) { return QString::fromUtf8(text); }
 
 void addRecord(app::Workspace &ws, std::initializer_list<std::pair<int, const char *>> fields)
 {
