@@ -30,7 +30,7 @@ JournalActions::JournalActions(QMainWindow *window, app::Workspace &ws, QPrinter
             callbacks_.openCustomers();
     };
     connectItem("Buchungen ansehen...", [this] { BuchungenAnsehenClick(); });
-    if (auto *button = window->findChild<QPushButton *>(QStringLiteral("BuchenungenBtn")))
+    if (auto *button = window->findChild<QPushButton *>(QStringLiteral("BuchungenBtn")))
         connect(button, &QPushButton::clicked, this, &JournalActions::BuchungenAnsehenClick);
     connectItem("Alle Buchungen des gewählten Artikels zeigen...", [this] { AlleBuchungenDesArtikelsClick(); });
     connectItem("Bestellungen eines Kunden auflisten...", [this] { BestellungenEinesKundenClick(); });

@@ -302,17 +302,8 @@ TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
     main.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return main.windowTitle().contains(u" - "); }, 10000));
 
-    // The main window may create its own; a second set would answer every
-    // menu item twice.
     main.articleView()->selectRow(0);
-    ui::JournalActions *actions = main.findChild<ui::JournalActions *>();
-    std::unique_ptr<ui::JournalActions> own;
-    if (!actions) {
-        own = std::make_unique<ui::JournalActions>(&main, main.workspace(), main.generalPrinter(),
-                                                   ui::JournalActions::Callbacks{[] { return 0; }, {}, {},
-                                                                                 [] { return false; }, {}});
-        actions = own.get();
-    }
+    ui::JournalActions *actions = main.journalActions();
     auto trigger = [&](const char *caption) {
         QAction *a = main.findChild<QAction *>(ui::menuItemName(s(caption)));
         if (!a)
@@ -334,6 +325,10 @@ TEST(JournalActionsOnMainForm, MenuItemsOpenTheJournalAndItsFigures)
     onNextModal([&](QWidget *w) { shownRows = qobject_cast<ui::TBuchungForm *>(w)->grid()->model()->rowCount(); });
     ASSERT_TRUE(trigger("Buchungen ansehen..."));
     EXPECT_EQ(shownRows, 3);
+    shownRows = -1;
+    onNextModal([&](QWidget *w) { shownRows = qobject_cast<ui::TBuchungForm *>(w)->grid()->model()->rowCount(); });
+    main.findChild<QPushButton *>(s("BuchungenBtn"))->click();
+    EXPECT_EQ(shownRows, 3) << "the button of the bottom panel opens it too";
 
     QStringList best;
     onNextModal([&](QWidget *w) {
