@@ -184,12 +184,15 @@ void TMainForm::buildLayout()
     MengeEd->setDecimals(2);
     MengeEd->setValue(1);
     booking->addWidget(MengeEd);
-    booking->addWidget(new QLabel(QStringLiteral("Artikelnummer/Barcode Eingabe für Barcode Scanner oder Hand Eingabe:"),
-                                  BookingPanel));
+    // The long caption wraps, so the shown booking panel fits a small screen.
+    auto *scanLabel =
+        new QLabel(QStringLiteral("Artikelnummer/Barcode Eingabe für Barcode Scanner oder Hand Eingabe:"), BookingPanel);
+    scanLabel->setWordWrap(true);
+    booking->addWidget(scanLabel, 1);
     ArtNrEd = new QLineEdit(BookingPanel);
     ArtNrEd->setObjectName(QStringLiteral("ArtNrEd"));
     ArtNrEd->setMinimumWidth(140);
-    booking->addWidget(ArtNrEd, 1);
+    booking->addWidget(ArtNrEd, 2);
     auto *hint = new QLabel(QStringLiteral("Eingabe mit [Enter] oder [Leer]") + u'\n' + QStringLiteral("abschließen."),
                             BookingPanel);
     booking->addWidget(hint);
