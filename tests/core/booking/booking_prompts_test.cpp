@@ -389,6 +389,19 @@ TEST_F(Prompts, BalanceCountsOnlyTheArticleOnThatPlace)
     EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), ws().articles[0]), dec("6,5"));
 }
 
+TEST_F(Prompts, PlaceOfAnArticleWithALongNameIsFound)
+{
+    // The journal keeps 45 characters of the name; the place figures still
+    // belong to the article.
+    const QString longName = QString(60, u'L');
+    ws().articles[0].name = longName;
+    ASSERT_EQ(SaveFile(ws()), SaveResult::Saved);
+    bookOnPlace("A1", "3", Direction::Receipt);
+
+    EXPECT_EQ(storagePlaceBalance(ws(), s("A1"), ws().articles[0]), dec("3"));
+    EXPECT_EQ(storagePlaceChoices(ws(), 0), QStringList{s("A1")});
+}
+
 TEST_F(Prompts, ScannedPlaceIsCheckedButNotAsked)
 {
     bookOnPlace("A1", "1", Direction::Receipt);
