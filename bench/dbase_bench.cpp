@@ -1,6 +1,7 @@
 // The dBase engine on a generated booking journal (1,000,000 records by
 // default, MORVANE_BENCH_RECORDS to change), each figure beside a plain read
 // or copy of the same file and beside an independent reader.
+#include "bench/generated_journal.h"
 #include "core/dbase/table.h"
 
 #include <QDir>
@@ -11,26 +12,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <cstring>
 
 using namespace morvane::dbase;
+using morvane::booking::journalFields;
 
 namespace {
-
-FieldList journalFields()
-{
-    const std::pair<const char *, int> widths[] = {
-        {"Kind", 1},        {"Article", 45},    {"Barcode", 45},   {"Art.no.", 45},    {"Amount", 45},
-        {"New amount", 45}, {"Date", 20},       {"Time", 20},      {"User", 45},       {"Batch no.", 45},
-        {"Gooduntil", 20},  {"Customer", 45},   {"Price", 20},     {"VAT", 20},        {"Payment", 20},
-        {"Costcenter", 11}, {"Serialno.", 20},  {"DelivDate", 20}, {"Supplier", 45},   {"Category", 45},
-        {"BuyingPrice", 20}, {"DelNoteNo", 20}, {"Freetext", 100}, {"Profit", 20},     {"Pallet", 20},
-        {"Area", 20},       {"BarFile", 20},    {"VAT2", 20},      {"VAT RATE", 20}};
-    FieldList fields;
-    for (const auto &[name, width] : widths)
-        fields << Field::character(QString::fromLatin1(name), width);
-    return fields;
-}
 
 struct Journal {
     QTemporaryDir dir;
@@ -41,44 +27,17 @@ struct Journal {
     {
         const char *env = std::getenv("MORVANE_BENCH_RECORDS");
         records = env ? std::atoll(env) : 1000000;
-        Table t;
-        t.setFolder(dir.path());
-        t.setFileName("buchungen.dbf");
-        t.setFieldList(journalFields());
-        t.create();
-        t.open();
-        const TableHeader header = t.header();
-        t.close();
         path = QDir(dir.path()).filePath("buchungen.dbf");
-        // Written as one stream: the append path is measured on its own.
-        QFile f(path);
-        f.open(QIODevice::ReadWrite);
-        f.seek(header.headerLength);
-        QByteArray block;
-        for (qint64 n = 1; n <= records; ++n) {
-            QByteArray r(header.recordLength, ' ');
-            auto put = [&](int field, const QByteArray &v) {
-                std::memcpy(r.data() + header.fields[field].offset, v.constData(), size_t(std::min<qsizetype>(v.size(), header.fields[field].length)));
-            };
-            put(0, (n % 3) ? "-" : "+");
-            put(1, "Article " + QByteArray::number(n % 100000));
-            put(2, QByteArray::number(4000000000000 + n % 100000));
-            put(4, "1,00");
-            put(6, "07.03.2024");
-            put(15, "KST" + QByteArray::number(n % 50));
-            put(22, "free text of a booking");
-            block += r;
-            if (block.size() > (8 << 20)) {
-                f.write(block);
-                block.clear();
-            }
-        }
-        block.append('\x1A');
-        f.write(block);
-        f.seek(4);
-        const quint32 count = quint32(records);
-        f.write(reinterpret_cast<const char *>(&count), 4);
-        f.close();
+        morvane::bench::writeGeneratedJournal(dir.path(), "buchungen.dbf", records,
+                                              [](qint64 n, const morvane::bench::PutField &put) {
+                                                  put(0, (n % 3) ? "-" : "+");
+                                                  put(1, "Article " + QByteArray::number(n % 100000));
+                                                  put(2, QByteArray::number(4000000000000 + n % 100000));
+                                                  put(4, "1,00");
+                                                  put(6, "07.03.2024");
+                                                  put(15, "KST" + QByteArray::number(n % 50));
+                                                  put(22, "free text of a booking");
+                                              });
     }
 };
 

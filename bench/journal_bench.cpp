@@ -2,6 +2,7 @@
 // (MORVANE_BENCH_RECORDS to change): the window's filters, the consumption
 // of one article, a storage-place balance, the CSV export of 100,000 records
 // and the best customers.
+#include "bench/generated_journal.h"
 #include "core/base/scripted_prompter.h"
 #include "core/booking/booking_prompts.h"
 #include "core/booking/journal_evaluations.h"
@@ -15,7 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 using namespace morvane;
@@ -31,53 +31,23 @@ struct GeneratedJournal {
         const QString folder = dir.path() + u'/';
         ws = std::make_unique<app::Workspace>(app::Folders{folder, folder, folder}, clock, prompter);
         ws->format = base::FormatSettings::german();
-        dbase::Table t;
-        t.setFolder(folder);
-        t.setFileName(ws->files.buchungendbf);
-        t.setFieldList(journalFields());
-        t.create();
-        t.open();
-        const dbase::TableHeader header = t.header();
-        t.close();
-
-        // The records go in as one stream after the header; the count is
-        // patched in at the end.
-        QFile f(folder + ws->files.buchungendbf);
-        f.open(QIODevice::ReadWrite);
-        f.seek(header.headerLength);
-        QByteArray block;
-        QByteArray r(header.recordLength, ' ');
-        for (qint64 n = 1; n <= records; ++n) {
-            r.fill(' ');
-            auto put = [&](int field, const QByteArray &v) {
-                const auto &fd = header.fields[field];
-                std::memcpy(r.data() + fd.offset, v.constData(), size_t(std::min<qsizetype>(v.size(), fd.length)));
-            };
-            const qint64 article = n % 100000;
-            put(JKind, n % 3 ? "-" : "+");
-            put(JArticle, "Artikel " + QByteArray::number(article));
-            put(JBarcode, QByteArray::number(4000000000000 + article));
-            put(JArtNo, "A-" + QByteArray::number(100000 + article));
-            put(JAmount, "1,00");
-            put(JNewAmount, QByteArray::number(n % 17) + ",00");
-            put(JDate, QDate(2026, 1, 1).addDays(n % 365).toString("dd.MM.yyyy").toLatin1());
-            put(JTime, "12:00:00");
-            put(JCustomer, "Kunde " + QByteArray::number(n % 1000));
-            put(JPrice, "9,99");
-            put(JCostcenter, "KST" + QByteArray::number(n % 50));
-            put(JFreetext, "free text of a booking");
-            put(JArea, "Platz " + QByteArray::number(n % 50));
-            block += r;
-            if (block.size() > (8 << 20)) {
-                f.write(block);
-                block.clear();
-            }
-        }
-        block.append('\x1A');
-        f.write(block);
-        f.seek(4);
-        const quint32 count = quint32(records);
-        f.write(reinterpret_cast<const char *>(&count), 4);
+        bench::writeGeneratedJournal(folder, ws->files.buchungendbf, records,
+                                     [](qint64 n, const bench::PutField &put) {
+                                         const qint64 article = n % 100000;
+                                         put(JKind, n % 3 ? "-" : "+");
+                                         put(JArticle, "Artikel " + QByteArray::number(article));
+                                         put(JBarcode, QByteArray::number(4000000000000 + article));
+                                         put(JArtNo, "A-" + QByteArray::number(100000 + article));
+                                         put(JAmount, "1,00");
+                                         put(JNewAmount, QByteArray::number(n % 17) + ",00");
+                                         put(JDate, QDate(2026, 1, 1).addDays(n % 365).toString("dd.MM.yyyy").toLatin1());
+                                         put(JTime, "12:00:00");
+                                         put(JCustomer, "Kunde " + QByteArray::number(n % 1000));
+                                         put(JPrice, "9,99");
+                                         put(JCostcenter, "KST" + QByteArray::number(n % 50));
+                                         put(JFreetext, "free text of a booking");
+                                         put(JArea, "Platz " + QByteArray::number(n % 50));
+                                     });
     }
 
     void open(dbase::Table &t) const
