@@ -146,45 +146,40 @@ EditResult ArticleEditor::beginCreate(const EditingOptions &options, Article &dr
     return EditResult::Created;
 }
 
-EditResult ArticleEditor::beginEdit(int row, Article &draft)
+EditResult ArticleEditor::takeRow(int row, int right, Article &draft, int &at)
 {
-    mode_ = Mode::Edit;
-    row_ = -1;
-    if (!rightsOf(ws_, session_).mayChange(settings::RightBearbeiten))
+    at = -1;
+    if (!rightsOf(ws_, session_).mayChange(right))
         return EditResult::NotPermitted;
     if (row < 0 || row >= int(ws_.articles.size()))
         return EditResult::NothingSelected;
     const Article seen = ws_.articles[std::size_t(row)];
     if (!openPhase())
         return EditResult::AccessRefused;
-    row_ = locate(row, seen);
-    if (row_ < 0) {
-        endPhase();
-        return EditResult::NothingSelected;
-    }
-    draft = ws_.articles[std::size_t(row_)];
-    draft.field(LetzterBenutzer) = session_.userName;
-    return EditResult::Saved;
-}
-
-EditResult ArticleEditor::beginDuplicate(int row, const EditingOptions &options, Article &draft)
-{
-    mode_ = Mode::Duplicate;
-    row_ = -1;
-    if (!rightsOf(ws_, session_).mayChange(settings::RightHinzufuegen))
-        return EditResult::NotPermitted;
-    if (row < 0 || row >= int(ws_.articles.size()))
-        return EditResult::NothingSelected;
-    const Article seen = ws_.articles[std::size_t(row)];
-    if (!openPhase())
-        return EditResult::AccessRefused;
-    const int at = locate(row, seen);
+    at = locate(row, seen);
     if (at < 0) {
         endPhase();
         return EditResult::NothingSelected;
     }
     draft = ws_.articles[std::size_t(at)];
     draft.field(LetzterBenutzer) = session_.userName;
+    return EditResult::Saved;
+}
+
+EditResult ArticleEditor::beginEdit(int row, Article &draft)
+{
+    mode_ = Mode::Edit;
+    return takeRow(row, settings::RightBearbeiten, draft, row_);
+}
+
+EditResult ArticleEditor::beginDuplicate(int row, const EditingOptions &options, Article &draft)
+{
+    mode_ = Mode::Duplicate;
+    row_ = -1;
+    int at = -1;
+    const EditResult taken = takeRow(row, settings::RightHinzufuegen, draft, at);
+    if (taken != EditResult::Saved)
+        return taken;
     if (options.autoNumberOnDuplicate)
         draft.field(ArtikelNr) = nextArticleNumber(ws_);
     return EditResult::Created;

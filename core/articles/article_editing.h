@@ -91,6 +91,9 @@ private:
     void endPhase();
     // The row again after the write phase may have re-read the list.
     int locate(int row, const Article &seen) const;
+    // Rights, write phase and the row found again: the start of editing and
+    // duplicating. `at` is the row in the list as it is now, -1 on failure.
+    EditResult takeRow(int row, int right, Article &draft, int &at);
 
     app::Workspace &ws_;
     const settings::Session &session_;

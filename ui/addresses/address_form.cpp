@@ -8,6 +8,7 @@
 #include "ui/addresses/field_lengths_dialog.h"
 #include "ui/addresses/field_order_dialog.h"
 #include "ui/addresses/record_text_dialog.h"
+#include "ui/addresses/search_row.h"
 #include "ui/app/main_menu.h"
 #include "ui/dbase/table_model.h"
 #include "ui/printing/qt_canvas.h"
@@ -101,18 +102,10 @@ void AddressForm::buildLayout()
         tools->addWidget(b);
     }
     tools->addSpacing(12);
-    tools->addWidget(new QLabel(tr_(QStringLiteral("Suchen:")), this));
-    SuchEd = new QLineEdit(this);
-    SuchEd->setObjectName(QStringLiteral("SuchEd"));
-    tools->addWidget(SuchEd, 1);
-    Filterbtn = new QPushButton(tr_(QStringLiteral("Filtern")), this);
-    Filterbtn->setObjectName(QStringLiteral("Filterbtn"));
-    Filterbtn->setAutoDefault(false);
-    AllezeigenBtn = new QPushButton(tr_(QStringLiteral("Alle zeigen")), this);
-    AllezeigenBtn->setObjectName(QStringLiteral("AllezeigenBtn"));
-    AllezeigenBtn->setAutoDefault(false);
-    tools->addWidget(Filterbtn);
-    tools->addWidget(AllezeigenBtn);
+    const SearchRow search = addSearchRow(this, tools, [this](const QString &german) { return tr_(german); });
+    SuchEd = search.SuchEd;
+    Filterbtn = search.Filterbtn;
+    AllezeigenBtn = search.AllezeigenBtn;
     layout->addLayout(tools);
     connect(SuchEd, &QLineEdit::returnPressed, this, &AddressForm::FilterbtnClick);
     connect(Filterbtn, &QPushButton::clicked, this, &AddressForm::FilterbtnClick);

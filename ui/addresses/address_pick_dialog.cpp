@@ -2,6 +2,7 @@
 
 #include "core/app/workspace.h"
 #include "ui/addresses/address_form.h"
+#include "ui/addresses/search_row.h"
 #include "ui/dbase/table_model.h"
 
 #include <QHBoxLayout>
@@ -20,18 +21,10 @@ AddressPickDialog::AddressPickDialog(AddressForm &owner, const QString &caption,
     setWindowTitle(tr_(caption));
     layout_ = new QVBoxLayout(this);
     auto *search = new QHBoxLayout;
-    search->addWidget(new QLabel(tr_(QStringLiteral("Suchen:")), this));
-    SuchEd = new QLineEdit(this);
-    SuchEd->setObjectName(QStringLiteral("SuchEd"));
-    search->addWidget(SuchEd, 1);
-    Filterbtn = new QPushButton(tr_(QStringLiteral("Filtern")), this);
-    Filterbtn->setObjectName(QStringLiteral("Filterbtn"));
-    Filterbtn->setAutoDefault(false);
-    AllezeigenBtn = new QPushButton(tr_(QStringLiteral("Alle zeigen")), this);
-    AllezeigenBtn->setObjectName(QStringLiteral("AllezeigenBtn"));
-    AllezeigenBtn->setAutoDefault(false);
-    search->addWidget(Filterbtn);
-    search->addWidget(AllezeigenBtn);
+    const SearchRow row = addSearchRow(this, search, [this](const QString &german) { return tr_(german); });
+    SuchEd = row.SuchEd;
+    Filterbtn = row.Filterbtn;
+    AllezeigenBtn = row.AllezeigenBtn;
     layout_->addLayout(search);
 
     DBGrid1 = new QTableView(this);
