@@ -251,6 +251,12 @@ void BookingActions::afterBooking(int row)
     selectRow(row);
 }
 
+QString BookingActions::currentUser() const
+{
+    const auto *users = form_.findChild<QComboBox *>(QStringLiteral("BenutzerCombo"));
+    return users ? users->currentText() : QString();
+}
+
 void BookingActions::focusNow()
 {
     if (ArtNrEd && ArtNrEd->isVisible() && ArtNrEd->isEnabled())
@@ -301,8 +307,7 @@ void BookingActions::BuchenBtnClick()
     context.row = row;
     context.quantity = answers.quantity;
     context.direction = answers.direction;
-    if (auto *users = form_.findChild<QComboBox *>(QStringLiteral("BenutzerCombo")))
-        context.userName = users->currentText();
+    context.userName = currentUser();
     context.prompts = &answers;
     context.launcher = launcher;
     const booking::BookingOutcome outcome = booking::buche(ws_, session_, options, context);
@@ -324,22 +329,16 @@ void BookingActions::BuchenBtnClick()
 
 booking::BookingOutcome BookingActions::undoBooking(const booking::JournalRecord &record)
 {
-    QString user;
-    if (auto *users = form_.findChild<QComboBox *>(QStringLiteral("BenutzerCombo")))
-        user = users->currentText();
     const booking::BookingOutcome outcome =
-        booking::UndoBooking(ws_, session_, bookingOptions(), record, user, launcher);
+        booking::UndoBooking(ws_, session_, bookingOptions(), record, currentUser(), launcher);
     afterBooking(outcome.row >= 0 ? outcome.row : selectedRow());
     return outcome;
 }
 
 void BookingActions::UndoBtnClick()
 {
-    QString user;
-    if (auto *users = form_.findChild<QComboBox *>(QStringLiteral("BenutzerCombo")))
-        user = users->currentText();
     const booking::BookingOutcome outcome =
-        booking::UndoLastBooking(ws_, session_, bookingOptions(), user, launcher);
+        booking::UndoLastBooking(ws_, session_, bookingOptions(), currentUser(), launcher);
     afterBooking(outcome.row >= 0 ? outcome.row : selectedRow());
     focusNow();
 }

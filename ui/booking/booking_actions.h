@@ -93,6 +93,8 @@ private:
     booking::Direction direction() const;
     void setDirection(booking::Direction direction);
     void focusNow();
+    // The name in "Benutzer:".
+    QString currentUser() const;
 
     TMainForm &form_;
     app::Workspace &ws_;
